@@ -1,0 +1,241 @@
+#include "platform/pictureBox.h"
+
+#include "platform/deviceContext.h"
+#include "platform/keyCodes.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+
+#include <cmath>
+#include <map>
+
+namespace platform {
+
+// The widget on screen: it shows the box's image and passes its events to the box.
+class PictureWidget final : public QWidget {
+  public:
+    PictureWidget(PictureBox& box, QWidget* parent) : QWidget(parent), box(box) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        const QImage& screen = box.screen();
+        for (const QRect& rect : event->region()) {
+            const QRect inside = rect & screen.rect();
+            if (!inside.isEmpty())
+                painter.drawImage(inside.topLeft(), screen, inside);
+            if (inside != rect)
+                painter.fillRect(QRegion(rect).subtracted(inside).boundingRect(), Qt::black);
+        }
+    }
+
+    void keyReleaseEvent(QKeyEvent* event) override {
+        if (event->isAutoRepeat())
+            return;
+        const QString text = event->text();
+        const char32_t typed = text.isEmpty() ? 0 : text.toUcs4().value(0);
+        const std::int16_t code = virtualKeyCode(event->key(), event->nativeScanCode(), typed);
+        if (box.onKeyUp)
+            box.onKeyUp(code, shiftState(event->modifiers()));
+    }
+
+    void showEvent(QShowEvent* event) override {
+        QWidget::showEvent(event);
+        if (window() != watchedWindow) {
+            if (watchedWindow)
+                watchedWindow->removeEventFilter(this);
+            watchedWindow = window();
+            watchedWindow->installEventFilter(this);
+        }
+        box.raisePaint();
+    }
+
+    // A window restored from minimised has lost the picture.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == watchedWindow && event->type() == QEvent::WindowStateChange) {
+            const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+            if ((change->oldState() & Qt::WindowMinimized) && !watchedWindow->isMinimized())
+                box.raisePaint();
+        }
+        return false;
+    }
+
+  private:
+    // The Windows shift state: 1 Shift, 2 Ctrl, 4 Alt.
+    static int shiftState(Qt::KeyboardModifiers modifiers) {
+        return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+               (modifiers & Qt::AltModifier ? 4 : 0);
+    }
+
+    PictureBox& box;
+    QPointer<QWidget> watchedWindow; // the top-level window whose restore is watched
+};
+
+struct PictureBox::State {
+    QPointer<PictureWidget> widget;
+    QImage screen{0, 0, QImage::Format_RGB32}; // the picture, one pixel a pixel
+    DeviceContext dc;                          // what hDC hands out
+    std::map<std::pair<int, bool>, std::unique_ptr<FontFace>> faces; // by pixel size and weight
+    QSize size{0, 0};          // pixels; kept apart from the image,
+                               // which is null while one side is 0
+    QString family;            // empty: the application font's
+    bool paintPending = false; // a paint event is on its way
+};
+
+namespace {
+
+QColor colourOf(std::int32_t bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent) : state(std::make_unique<State>()) {
+    state->widget = new PictureWidget(*this, parent);
+    state->dc.screen = &state->screen;
+    state->dc.colour = colourOf(colour);
+    state->dc.touched = [this](const QRect& rect) {
+        if (state->widget)
+            state->widget->update(rect);
+    };
+    fontChanged();
+}
+
+PictureBox::~PictureBox() {
+    delete state->widget.data();
+}
+
+QWidget* PictureBox::widget() const {
+    return state->widget;
+}
+
+int PictureBox::left() const {
+    return state->widget->x();
+}
+int PictureBox::top() const {
+    return state->widget->y();
+}
+int PictureBox::width() const {
+    return state->size.width();
+}
+int PictureBox::height() const {
+    return state->size.height();
+}
+
+void PictureBox::move(int left, int top) {
+    state->widget->move(left, top);
+}
+void PictureBox::setWidth(int width) {
+    resizeScreen(width, height());
+}
+void PictureBox::setHeight(int height) {
+    resizeScreen(width(), height);
+}
+
+int PictureBox::scaleWidth() const {
+    return state->size.width();
+}
+int PictureBox::scaleHeight() const {
+    return state->size.height();
+}
+
+void PictureBox::setForeColor(std::int32_t bgr) {
+    colour = bgr;
+    state->dc.colour = colourOf(bgr);
+}
+
+void PictureBox::setFontSize(float newPoints) {
+    if (newPoints == points)
+        return;
+    points = newPoints;
+    fontChanged();
+}
+
+void PictureBox::setFontBold(bool on) {
+    if (on == bold)
+        return;
+    bold = on;
+    fontChanged();
+}
+
+void PictureBox::setFontFamily(const char* family) {
+    state->family = QString::fromUtf8(family);
+    state->faces.clear();
+    fontChanged();
+}
+
+void PictureBox::cls() {
+    state->screen.fill(Qt::black);
+    if (state->widget)
+        state->widget->update();
+}
+
+HDC PictureBox::hDC() {
+    return &state->dc;
+}
+
+void PictureBox::setFocus() {
+    state->widget->setFocus(Qt::OtherFocusReason);
+}
+bool PictureBox::hasFocus() const {
+    return state->widget->hasFocus();
+}
+
+const QImage& PictureBox::screen() const {
+    return state->screen;
+}
+
+void PictureBox::resizeScreen(int width, int height) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (QSize(width, height) == state->size)
+        return;
+    state->size = QSize(width, height);
+    state->screen = QImage(width, height, QImage::Format_RGB32);
+    state->screen.fill(Qt::black);
+    state->widget->resize(width, height);
+    raisePaint();
+}
+
+void PictureBox::raisePaint() {
+    if (state->paintPending || !state->widget)
+        return;
+    state->paintPending = true;
+    QMetaObject::invokeMethod(
+        state->widget.data(),
+        [this] {
+            state->paintPending = false;
+            if (onPaint)
+                onPaint();
+        },
+        Qt::QueuedConnection);
+}
+
+// Text is drawn without antialiasing and fully hinted, at a pixel size fixed by the point size,
+// so the same glyph always covers the same pixels and drawing it again in black erases it.
+void PictureBox::fontChanged() {
+    const QFont base = QApplication::font();
+    const float size = points > 0 ? points : static_cast<float>(base.pointSizeF());
+    const int pixels = std::max(1, static_cast<int>(std::lround(size * 96.0f / 72.0f)));
+    const auto key = std::make_pair(pixels, bold);
+    auto found = state->faces.find(key);
+    if (found == state->faces.end()) {
+        QFont font(state->family.isEmpty() ? base.family() : state->family);
+        font.setPixelSize(pixels);
+        font.setBold(bold);
+        font.setStyleStrategy(QFont::NoAntialias);
+        font.setHintingPreference(QFont::PreferFullHinting);
+        found = state->faces.emplace(key, std::make_unique<FontFace>(font)).first;
+    }
+    state->dc.face = found->second.get();
+}
+
+} // namespace platform
