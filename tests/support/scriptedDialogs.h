@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Answers the game's boxes without showing them, and records every box asked for.
+class ScriptedDialogs final : public platform::DialogProvider {
+  public:
+    struct MessageBoxShown {
+        std::string text;
+        int style;
+        std::string title;
+    };
+    struct InputBoxShown {
+        std::string prompt;
+        std::string title;
+    };
+
+    int messageBox(const std::string& text, int style, const std::string& title) override;
+    std::string inputBox(const std::string& prompt, const std::string& title) override;
+
+    std::vector<MessageBoxShown> messageBoxes; // every message box, in order
+    std::vector<InputBoxShown> inputBoxes;     // every input box, in order
+    std::deque<std::string> answers;           // typed into the next input boxes; empty: Cancel
+    std::function<void()> whileOpen;           // runs while a box is open, as events would
+};
