@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running Velquist need.
+# Does nothing when every package is already present, so it is cheap to run before each build.
+set -euo pipefail
+
+packages=(
+    # Build tools
+    cmake g++ make pkg-config
+    # Qt 6 Widgets and Multimedia, and the X11 headers the key auto-repeat fix uses
+    qt6-base-dev qt6-multimedia-dev libx11-dev libgl-dev
+    # Tests and benchmarks
+    libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format
+    # Running the real window without a display, and taking screenshots of it
+    xvfb xauth openbox xdotool imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    if [[ "$status" != "installed" ]]; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+if [[ "$(id -u)" -eq 0 ]]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "setup: these packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+    exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs what is missing, then checks everything CI checks:
+#   1. a build in build/ with warnings as errors, and the test suite;
+#   2. the formatting of every tracked source file against .clang-format;
+#   3. a second build in build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer,
+#      and the test suite again.
+# Stops at the first failure with a non-zero exit status.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+root=$(pwd)
+
+step() { printf '\n==== %s\n' "$*"; }
+
+step "Setting up"
+bash scripts/setup.sh
+
+step "Building build/ (warnings are errors)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELQUIST_WERROR=ON
+cmake --build build --parallel 2
+
+step "Testing build/"
+ctest --test-dir build --output-on-failure
+
+step "Checking formatting"
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
+else
+    mapfile -t sources < <(find . -path ./build -prune -o -path './build-*' -prune -o \
+        \( -name '*.cpp' -o -name '*.h' \) -print | sort)
+fi
+clang-format --dry-run -Werror "${sources[@]}"
+echo "${#sources[@]} files formatted as .clang-format asks"
+
+step "Building build-asan/ (AddressSanitizer and UndefinedBehaviorSanitizer)"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELQUIST_SANITIZE=ON -DVELQUIST_WERROR=ON
+cmake --build build-asan --parallel 2
+
+step "Testing build-asan/"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+ctest --test-dir build-asan --output-on-failure
