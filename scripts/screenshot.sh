@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Remakes assets/screenshot.png: builds the game, runs the real window on a private Xvfb screen
+# (1024 x 768) under the openbox window manager, presses New Game and photographs the screen
+# once the first letters are falling.
+#   bash scripts/screenshot.sh [output.png]     (default assets/screenshot.png)
+# SCREENSHOT_DELAY sets the seconds between New Game and the picture (default 3).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+output=${1:-assets/screenshot.png}
+delay=${SCREENSHOT_DELAY:-3}
+
+bash scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel 2 --target velquist
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display number and writes it to the file.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+if [[ ! -s "$work/display" ]]; then
+    echo "screenshot: Xvfb did not start" >&2
+    cat "$work/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n1 "$work/display")"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
+
+build/velquist >"$work/velquist.log" 2>&1 &
+pids+=($!)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velquist$' | head -n1 || true)
+if [[ -z "$window" ]]; then
+    echo "screenshot: the Velquist window did not appear" >&2
+    cat "$work/velquist.log" >&2
+    exit 1
+fi
+sleep 1 # let the maximised layout settle
+
+# New Game sits in the strip under the play area: 556 pixels from the client area's left edge
+# and 32 above its bottom (the strip is laid out from the bottom of the window).
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1
+sleep "$delay"
+
+mkdir -p "$(dirname "$output")"
+import -window root -strip "$output"
+echo "screenshot: wrote $output ($(stat -c %s "$output") bytes)"
