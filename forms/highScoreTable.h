@@ -1,0 +1,117 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The ten best scores and their file "HScores.dt": the record layout, the rules for a place in the
+// table, and reading and writing the file. The high-score window holds the table and calls these.
+namespace highScoreTable {
+
+constexpr std::size_t entryCount = 10; // entries in the table; index 0 is the best
+constexpr std::size_t nameBytes = 18;  // bytes of a stored name, Windows-1252, space padded
+constexpr std::size_t scoreBytes = 4;  // bytes of a stored score, 32-bit little-endian
+constexpr std::size_t recordBytes = nameBytes + scoreBytes; // 22: one entry in the file
+constexpr std::size_t fileBytes = recordBytes * entryCount; // 220: the whole table in the file
+constexpr const char* fileName = "HScores.dt";              // kept in the program's folder
+constexpr char pathSeparator = '/'; // the platform's separator between folder and file name
+
+// A stored name: raw Windows-1252 bytes, kept exactly as read so that they are written back as
+// they were. An empty entry holds 18 zero bytes.
+using Name = std::array<char, nameBytes>;
+
+// One entry of the table.
+struct HighScore {
+    Name playerName{};     // the name, left-aligned and padded with spaces; all zero when empty
+    std::int32_t score{0}; // the final score of a game; 0 marks an empty entry
+};
+
+// The table, best first; empty entries come last.
+using ScoreTable = std::array<HighScore, entryCount>;
+
+// One entry, and the whole table, as the file holds them.
+using Record = std::array<unsigned char, recordBytes>;
+using FileImage = std::array<unsigned char, fileBytes>;
+
+// --- Names and scores ------------------------------------------------------------------------
+
+// A typed name (UTF-8) as stored: NFC, Windows-1252 with '?' for what it lacks, cut to 18 bytes
+// or padded with spaces.
+Name storedName(std::string_view typedName);
+// A stored name as shown (UTF-8): every byte as its Windows-1252 character, without the spaces
+// before and after it.
+std::string shownName(const Name& name);
+// A score as shown: plain decimal digits.
+std::string shownScore(std::int32_t score);
+
+// --- Rules of the table ----------------------------------------------------------------------
+
+// True when the score is greater than the score of some entry.
+bool isHighScore(const ScoreTable& table, std::int32_t score);
+// Puts the score behind every entry with a score at least as high; the last entry drops out.
+// A score that beats no entry changes nothing and answers false.
+bool insertScore(ScoreTable& table, std::int32_t score, const Name& name);
+// Every entry becomes the empty record: 18 zero bytes, score 0.
+void clearTable(ScoreTable& table);
+
+// --- Bytes of the file -----------------------------------------------------------------------
+
+Record encodeRecord(const HighScore& entry);
+HighScore decodeRecord(std::span<const unsigned char, recordBytes> bytes);
+FileImage encodeTable(const ScoreTable& table);
+// The records that the bytes hold whole, in order; entries after them are empty, and bytes beyond
+// the 220th are not looked at. A record cut off part-way stays empty.
+ScoreTable decodeTable(std::string_view bytes);
+
+// --- The file --------------------------------------------------------------------------------
+
+// The file's full path in the folder (given without a trailing separator).
+std::string scoreFilePath(const std::string& folder);
+
+// What reading the file found.
+enum class ReadStatus {
+    read,    // the file was read; it may have been short or long
+    missing, // there is no file: an empty table, and no error
+    failed,  // the file is there but could not be read
+};
+
+struct ReadResult {
+    ReadStatus status = ReadStatus::missing;
+    ScoreTable table{}; // what was read; all empty unless status is read
+    std::string reason; // the system's reason when status is failed
+};
+
+struct WriteResult {
+    bool written = false; // all 220 bytes are on the disk and the file is closed
+    std::string reason;   // the system's reason when not written
+};
+
+// Reads up to the first 220 bytes of the file.
+ReadResult readFile(const std::string& path);
+// Writes the table over the first 220 bytes of the file, creating it when missing and leaving any
+// bytes after them; checks the open, every write, the flush to disk and the close.
+WriteResult writeFile(const std::string& path, const ScoreTable& table);
+
+// The file as this run knows it.
+struct ScoreFile {
+    std::string path;        // full path of "HScores.dt"
+    bool unreadable = false; // it was there but could not be read: writing would destroy it
+};
+
+// Loads the table from the file: a missing file gives an empty table; an unreadable one gives an
+// empty table, marks the file as never to be written, and answers the warning to show. Answers an
+// empty text when there is nothing to warn about.
+std::string loadTable(ScoreFile& file, ScoreTable& table);
+// Saves the table, unless the file was unreadable at load; answers the warning to show when the
+// table was not saved, or an empty text once it is on the disk.
+std::string saveTable(const ScoreFile& file, const ScoreTable& table);
+
+// Warnings for the user, naming the file and the reason.
+std::string readFailureMessage(const std::string& path, const std::string& reason);
+std::string writeFailureMessage(const std::string& path, const std::string& reason);
+std::string saveRefusedMessage(const std::string& path);
+
+} // namespace highScoreTable
