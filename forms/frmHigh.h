@@ -1,11 +1,19 @@
 #pragma once
 
+#include "forms/highScoreTable.h"
+
 #include <QDialog>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
-// The "High Scores" window. It owns the ten-entry table, read from "HScores.dt" when it loads.
+class QLabel;
+class QPushButton;
+class QShowEvent;
+
+// The "High Scores" window. It owns the ten-entry table, read from "HScores.dt" when it loads,
+// and shows it as ten rows of name and score over the buttons "Clear" and "Close".
 class frmHigh : public QDialog {
     Q_OBJECT
 
@@ -17,4 +25,33 @@ class frmHigh : public QDialog {
     bool isHighScore(const std::int32_t& score) const;
     // Enters the score under the name (UTF-8, as typed) and saves the table.
     void addScore(const std::int32_t& score, const std::string& playerName);
+
+    // The full path of the file the table is kept in.
+    const std::string& scoreFilePath() const { return scoreFile.path; }
+
+    // Controls, named as the game knows them; row i shows entry i.
+    std::array<QLabel*, highScoreTable::entryCount> lblPlayer; // names
+    std::array<QLabel*, highScoreTable::entryCount> lblScore;  // scores
+    QPushButton* cmdClear;                                     // "Clear"
+    QPushButton* cmdClose;                                     // "Close"
+
+    // Event handlers.
+    void cmdClear_Click();
+    void cmdClose_Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void buildControls();
+    void Form_Load();
+    void Form_Activate();
+    void loadScores();
+    void saveScores();
+    void showScores();
+    void clearLabels();
+    void warn(const std::string& text);
+
+    highScoreTable::ScoreTable highScores{}; // the table, best first
+    highScoreTable::ScoreFile scoreFile;     // where it is kept, and whether it may be written
 };
