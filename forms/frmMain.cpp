@@ -36,6 +36,8 @@ constexpr int bottomMargin = 60; // client height less the play area's height
 frmMain::frmMain() : picGame(this) {
     buildControls();
     buildMenu();
+    // The normal client area is the design size; the menu bar comes on top of it.
+    resize(normalClientSize.width(), normalClientSize.height() + menuBar()->sizeHint().height());
     Form_Load();
 }
 
@@ -96,8 +98,6 @@ void frmMain::buildControls() {
     gameLoop.onTimer = [this] {
         gameLoop_Timer();
     };
-
-    resize(normalClientSize.width(), normalClientSize.height() + menuBar()->sizeHint().height());
 }
 
 void frmMain::buildMenu() {

@@ -109,6 +109,16 @@ TEST_F(MainWindow, FocusStartsOnThePlayAreaAndFollowsTheTabOrder) {
     EXPECT_EQ(order, expected);
 }
 
+// Restored from maximised, the window has its normal client area of 792 x 515 pixels.
+TEST_F(MainWindow, RestoringGivesTheNormalClientArea) {
+    window->showNormal();
+    processEvents();
+    EXPECT_EQ(window->scaleWidth(), 792);
+    EXPECT_EQ(window->scaleHeight(), 515);
+    EXPECT_EQ(window->picGame.width(), 762);
+    EXPECT_EQ(window->picGame.height(), 455);
+}
+
 TEST_F(MainWindow, NormalClientSizeGivesTheDesignLayout) {
     setClientSize(792, 515);
     EXPECT_EQ(window->picGame.width(), 762);
