@@ -178,8 +178,10 @@ void frmMain::Form_Unload() {
     gameCode::freeGameArrays();
     delete highScores;
     highScores = nullptr;
-    gameCode::mainWindow = gameCode::MainWindowLink{};
-    gameCode::playArea = nullptr;
+    if (gameCode::playArea == &picGame) {
+        gameCode::mainWindow = gameCode::MainWindowLink{};
+        gameCode::playArea = nullptr;
+    }
 }
 
 int frmMain::scaleWidth() const {
