@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -117,12 +118,6 @@ TEST_F(MainWindow, RestoringGivesTheNormalClientArea) {
     EXPECT_EQ(window->scaleHeight(), 515);
     EXPECT_EQ(window->picGame.width(), 762);
     EXPECT_EQ(window->picGame.height(), 455);
-}
-
-TEST_F(MainWindow, NormalClientSizeGivesTheDesignLayout) {
-    setClientSize(792, 515);
-    EXPECT_EQ(window->picGame.width(), 762);
-    EXPECT_EQ(window->picGame.height(), 455);
     EXPECT_EQ(window->picGame.left(), 8);
     EXPECT_EQ(window->picGame.top(), 8);
     EXPECT_EQ(window->frameButtons->x(), 8);
@@ -187,31 +182,44 @@ TEST_F(MainWindow, MinimisingWithoutAGameLeavesTheTimerStopped) {
     EXPECT_FALSE(window->gameLoop.enabled());
 }
 
-TEST_F(MainWindow, ClosingTheWindowTearsTheGameDown) {
-    startGame();
-    window->close();
-    EXPECT_FALSE(window->gameLoop.enabled());
-    EXPECT_TRUE(gameCode::letters.empty());
-    for (std::int32_t colour : gameCode::letterColours)
-        EXPECT_EQ(colour, 0);
-    EXPECT_EQ(window->highScores, nullptr);
-}
-
-// Exit during a running game closes at once: nothing asked, the score not offered.
-TEST_F(MainWindow, ExitDuringAGameClosesWithoutAsking) {
-    startGame();
-    gameCode::gameScore = 500;
-    window->cmdExit->click();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(dialogs.inputBoxes.empty());
-    EXPECT_TRUE(dialogs.messageBoxes.empty());
-    EXPECT_TRUE(gameCode::letters.empty());
-}
-
-TEST_F(MainWindow, ExitMenuItemClosesTheWindow) {
-    window->mnuExit->trigger();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(gameCode::letters.empty());
+// The close box, Exit and Game > Exit all tear the game down at once: the timer stops, the
+// arrays are freed, the high-score window goes, and nothing is asked or offered to the table.
+TEST_F(MainWindow, EveryWayOfClosingTearsTheGameDownWithoutAsking) {
+    struct Way {
+        const char* name;
+        std::function<void(frmMain&)> close;
+    };
+    const Way ways[] = {
+        {"close box",
+         [](frmMain& w) {
+             w.close();
+         }},
+        {"Exit button",
+         [](frmMain& w) {
+             w.cmdExit->click();
+         }},
+        {"Exit menu item",
+         [](frmMain& w) {
+             w.mnuExit->trigger();
+         }},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        window.reset();
+        resetEngineState();
+        window = std::make_unique<frmMain>();
+        window->showMaximized();
+        startGame();
+        gameCode::gameScore = 500;
+        way.close(*window);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_FALSE(window->gameLoop.enabled());
+        EXPECT_TRUE(gameCode::letters.empty());
+        EXPECT_EQ(gameCode::letterColours, (std::array<std::int32_t, 7>{}));
+        EXPECT_EQ(window->highScores, nullptr);
+        EXPECT_TRUE(dialogs.inputBoxes.empty());
+        EXPECT_TRUE(dialogs.messageBoxes.empty());
+    }
 }
 
 // --- Commands ----------------------------------------------------------------------------------
