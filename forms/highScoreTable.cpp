@@ -70,6 +70,34 @@ std::string notAFile(int fd) {
     return {};
 }
 
+// Writes the table over the first 220 bytes of the open file, flushes it to the disk and closes
+// it, checking every step.
+WriteResult fillFile(FileDescriptor& file, const ScoreTable& table) {
+    if (std::string why = notAFile(file.get()); !why.empty())
+        return writeFailure(std::move(why));
+
+    const FileImage image = encodeTable(table);
+    std::size_t done = 0;
+    while (done < fileBytes) {
+        const ssize_t n =
+            ::pwrite(file.get(), image.data() + done, fileBytes - done, static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return writeFailure(systemReason(errno));
+        }
+        if (n == 0)
+            return writeFailure("only " + std::to_string(done) + " of " +
+                                std::to_string(fileBytes) + " bytes could be written");
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(file.get()) != 0)
+        return writeFailure(systemReason(errno));
+    if (!file.close())
+        return writeFailure(systemReason(errno));
+    return WriteResult{true, {}};
+}
+
 } // namespace
 
 // --- Names and scores ------------------------------------------------------------------------
@@ -199,34 +227,19 @@ ReadResult readFile(const std::string& path) {
 }
 
 WriteResult writeFile(const std::string& path, const ScoreTable& table) {
+    // Whether the save makes the file: one it makes and then cannot fill is removed again, so
+    // that a failed save (a full disk, say) leaves no empty or partial file in the table's place.
+    struct stat existing {};
+    const bool wasMissing = ::lstat(path.c_str(), &existing) != 0 && errno == ENOENT;
     // No O_TRUNC: the table goes over the first 220 bytes and anything after them stays.
     FileDescriptor file(
         ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, newFileMode));
     if (!file.isOpen())
         return writeFailure(systemReason(errno));
-    if (std::string why = notAFile(file.get()); !why.empty())
-        return writeFailure(std::move(why));
-
-    const FileImage image = encodeTable(table);
-    std::size_t done = 0;
-    while (done < fileBytes) {
-        const ssize_t n =
-            ::pwrite(file.get(), image.data() + done, fileBytes - done, static_cast<off_t>(done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return writeFailure(systemReason(errno));
-        }
-        if (n == 0)
-            return writeFailure("only " + std::to_string(done) + " of " +
-                                std::to_string(fileBytes) + " bytes could be written");
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(file.get()) != 0)
-        return writeFailure(systemReason(errno));
-    if (!file.close())
-        return writeFailure(systemReason(errno));
-    return WriteResult{true, {}};
+    WriteResult result = fillFile(file, table);
+    if (!result.written && wasMissing)
+        ::unlink(path.c_str());
+    return result;
 }
 
 std::string loadTable(ScoreFile& file, ScoreTable& table) {

@@ -92,7 +92,8 @@ struct WriteResult {
 // Reads up to the first 220 bytes of the file.
 ReadResult readFile(const std::string& path);
 // Writes the table over the first 220 bytes of the file, creating it when missing and leaving any
-// bytes after them; checks the open, every write, the flush to disk and the close.
+// bytes after them; checks the open, every write, the flush to disk and the close. A file that the
+// save created is removed again when the save fails.
 WriteResult writeFile(const std::string& path, const ScoreTable& table);
 
 // The file as this run knows it.
