@@ -1,6 +1,7 @@
-// Faults around the high-score file, played through a whole game over with the name box: a file
-// system with no room left. Each must give a clear warning, keep the scores in memory, and leave
-// the disk as it was unless a save really succeeded.
+// Faults around the high-score file that need no lack of privileges, played through a whole game
+// over with the name box: symbolic links that lead nowhere or in a circle, and a file system with
+// no room left. Each must give a clear warning, keep the scores in memory, and leave the disk as
+// it was unless a save really succeeded. (Permission faults: fileFaultsUnprivileged_test.cpp.)
 #include "forms/highScoreTable.h"
 #include "support/fileFaultGame.h"
 #include "support/scoreFileBytes.h"
@@ -34,6 +35,71 @@ class FileFaults : public FileFaultGame {
 };
 
 } // namespace
+
+// "HScores.dt" as a symbolic link. A link to a missing file in a folder that exists is written
+// through; a link into a missing folder cannot be written; a link to itself cannot be read.
+TEST_F(FileFaults, SymbolicLinksThroughAGameOver) {
+    struct Case {
+        const char* name;
+        const char* target; // of the link, relative to the program folder
+        bool warnsAtLoad;   // the link cannot be read
+        bool saves;         // the save reaches a file
+        const char* reason; // of the failure
+    };
+    const Case cases[] = {
+        {"dangling, into a missing folder", "gone/HScores.dt", false, false,
+         "No such file or directory"},
+        {"dangling, to a missing file", "elsewhere.dt", false, true, ""},
+        {"to itself", "HScores.dt", true, false, "Too many levels of symbolic links"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string folder = newProgramFolder(c.name);
+        ASSERT_EQ(::symlink(c.target, (folder + "/HScores.dt").c_str()), 0) << std::strerror(errno);
+        startProgramIn(folder);
+        if (c.warnsAtLoad) {
+            EXPECT_EQ(warnings(), std::vector<std::string>{
+                                      highScoreTable::readFailureMessage(filePath(), c.reason)});
+        } else {
+            EXPECT_TRUE(warnings().empty());
+        }
+
+        const std::int32_t first = loseAGame("Ann");
+        const std::int32_t second = loseAGame("Bo");
+        std::vector<std::string> expected;
+        if (c.warnsAtLoad)
+            expected = {highScoreTable::readFailureMessage(filePath(), c.reason),
+                        highScoreTable::saveRefusedMessage(filePath()),
+                        highScoreTable::saveRefusedMessage(filePath())};
+        else if (!c.saves)
+            expected = {highScoreTable::writeFailureMessage(filePath(), c.reason),
+                        highScoreTable::writeFailureMessage(filePath(), c.reason)};
+        EXPECT_EQ(warnings(), expected);
+
+        // Both scores are in the table in memory, in order.
+        const Row ann = row("Ann", first), bo = row("Bo", second);
+        EXPECT_EQ(rows(), (second > first ? std::vector<Row>{bo, ann} : std::vector<Row>{ann, bo}));
+
+        // The link is still the link it was; only a save that succeeded made a file behind it.
+        EXPECT_TRUE(fs::is_symlink(filePath()));
+        EXPECT_EQ(fs::read_symlink(filePath()).string(), c.target);
+        if (c.saves) {
+            const Bytes saved = readBytes(folder + "/" + c.target);
+            EXPECT_EQ(saved, second > first ? fileOf({{"Bo", second}, {"Ann", first}})
+                                            : fileOf({{"Ann", first}, {"Bo", second}}));
+            // The next run reads the scores back through the link.
+            startProgramIn(folder);
+            EXPECT_TRUE(warnings().empty());
+            EXPECT_EQ(rows().size(), 2u);
+        } else {
+            std::error_code error;
+            EXPECT_FALSE(fs::exists(fs::path(folder) / "gone", error));
+            if (std::string(c.target) != "HScores.dt") {
+                EXPECT_FALSE(fs::exists(fs::path(folder) / c.target, error));
+            }
+        }
+    }
+}
 
 namespace {
 
