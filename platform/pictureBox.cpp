@@ -10,8 +10,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -84,10 +87,11 @@ struct PictureBox::State {
     QImage screen{0, 0, QImage::Format_RGB32}; // the picture, one pixel a pixel
     DeviceContext dc;                          // what hDC hands out
     std::map<std::pair<int, bool>, std::unique_ptr<FontFace>> faces; // by pixel size and weight
-    QSize size{0, 0};          // pixels; kept apart from the image,
-                               // which is null while one side is 0
-    QString family;            // empty: the application font's
-    bool paintPending = false; // a paint event is on its way
+    QSize size{0, 0};           // pixels; kept apart from the image,
+                                // which is null while one side is 0
+    QString family;             // empty: the application font's
+    bool paintPending = false;  // a paint event is on its way
+    std::vector<QRect> touched; // drawn since the last repaint was scheduled, to be scheduled
 };
 
 namespace {
@@ -103,8 +107,7 @@ PictureBox::PictureBox(QWidget* parent) : state(std::make_unique<State>()) {
     state->dc.screen = &state->screen;
     state->dc.colour = colourOf(colour);
     state->dc.touched = [this](const QRect& rect) {
-        if (state->widget)
-            state->widget->update(rect);
+        touch(rect);
     };
     fontChanged();
 }
@@ -205,6 +208,36 @@ void PictureBox::resizeScreen(int width, int height) {
     raisePaint();
 }
 
+// A letter is drawn in black, then again a few pixels lower: the two rectangles share their
+// columns and overlap, so they are kept as the one rectangle that is exactly their union. The
+// rectangles drawn by one event (a tick, a key) are scheduled for repaint together, as one
+// region, when the event loop next runs its posted events; the repaint itself comes after them.
+void PictureBox::touch(const QRect& rect) {
+    if (!state->widget)
+        return;
+    std::vector<QRect>& touched = state->touched;
+    if (!touched.empty()) {
+        QRect& last = touched.back();
+        if (last.contains(rect))
+            return;
+        if (last.left() == rect.left() && last.right() == rect.right() &&
+            rect.top() <= last.bottom() + 1 && rect.bottom() >= last.top() - 1) {
+            last |= rect;
+            return;
+        }
+    }
+    if (touched.empty())
+        QMetaObject::invokeMethod(
+            state->widget.data(),
+            [this] {
+                if (state->widget)
+                    state->widget->update(regionOf(state->touched));
+                state->touched.clear();
+            },
+            Qt::QueuedConnection);
+    touched.push_back(rect);
+}
+
 void PictureBox::raisePaint() {
     if (state->paintPending || !state->widget)
         return;
@@ -236,6 +269,58 @@ void PictureBox::fontChanged() {
         found = state->faces.emplace(key, std::make_unique<FontFace>(font)).first;
     }
     state->dc.face = found->second.get();
+}
+
+// The union of the rectangles, built in bands from top to bottom: in each band of rows that no
+// rectangle starts or ends inside, the rectangles' columns merged from left to right, and a band
+// that repeats the one above it joined to it. This is the form a region keeps its rectangles
+// in, so the region takes them as they are, without a union per rectangle.
+QRegion regionOf(const std::vector<QRect>& rects) {
+    if (rects.size() == 1)
+        return QRegion(rects.front());
+    std::vector<int> edges; // rows where a rectangle starts, or the row after one ends
+    edges.reserve(rects.size() * 2);
+    for (const QRect& rect : rects) {
+        if (rect.isEmpty())
+            continue;
+        edges.push_back(rect.top());
+        edges.push_back(rect.bottom() + 1);
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+
+    std::vector<QRect> banded;
+    std::vector<std::pair<int, int>> columns;  // left and right of each run in this band
+    std::vector<std::pair<int, int>> previous; // the same for the band above, if it touches
+    for (std::size_t band = 0; band + 1 < edges.size(); ++band) {
+        const int top = edges[band];
+        const int bottom = edges[band + 1] - 1;
+        columns.clear();
+        for (const QRect& rect : rects)
+            if (!rect.isEmpty() && rect.top() <= top && rect.bottom() >= bottom)
+                columns.emplace_back(rect.left(), rect.right());
+        std::sort(columns.begin(), columns.end());
+        std::size_t merged = 0;
+        for (std::size_t i = 1; i < columns.size(); ++i) {
+            if (columns[i].first <= columns[merged].second + 1)
+                columns[merged].second = std::max(columns[merged].second, columns[i].second);
+            else
+                columns[++merged] = columns[i];
+        }
+        if (!columns.empty())
+            columns.resize(merged + 1);
+        if (!columns.empty() && columns == previous) {
+            for (std::size_t i = banded.size() - columns.size(); i < banded.size(); ++i)
+                banded[i].setBottom(bottom);
+        } else {
+            for (const auto& [left, right] : columns)
+                banded.emplace_back(QPoint(left, top), QPoint(right, bottom));
+        }
+        previous.swap(columns);
+    }
+    QRegion region;
+    region.setRects(banded.data(), static_cast<int>(banded.size()));
+    return region;
 }
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QImage;
+class QRect;
 class QWidget;
 
 namespace platform {
@@ -70,6 +71,7 @@ class PictureBox {
   private:
     friend class PictureWidget;
     void resizeScreen(int width, int height);
+    void touch(const QRect& rect);
     void raisePaint();
     void fontChanged();
 

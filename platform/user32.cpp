@@ -6,7 +6,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -54,10 +56,135 @@ int GetClientRect(HWND window, RECT* rect) {
     return 1;
 }
 
+namespace {
+
+// Writes lines with the painter, each at its own left edge, clipped.
+void paintLines(DeviceContext& dc, const std::vector<std::string_view>& lines, const RECT& rect,
+                const QRect& clip, unsigned format) {
+    const FontFace& face = *dc.face;
+    QPainter painter(dc.screen);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(face.font);
+    painter.setPen(dc.colour);
+    painter.setClipRect(clip);
+    const int boxWidth = rect.right - rect.left;
+    int top = rect.top;
+    for (std::string_view ansi : lines) {
+        const QString line = lineText(ansi);
+        int left = rect.left;
+        if (format & DT_CENTER)
+            left += (boxWidth - advanceOf(face, line)) / 2;
+        painter.drawText(left, top + face.ascent, line);
+        top += face.lineHeight;
+    }
+}
+
+// Writes an ASCII character with the painter in white on black, with room all round, and keeps
+// the pixels it set as runs. The mask is exact only if every pixel came out either untouched or
+// in full colour and none reached the edge of the room.
+std::unique_ptr<const GlyphMask> takeMask(const FontFace& face, char ch) {
+    auto mask = std::make_unique<GlyphMask>();
+    const int room = face.lineHeight + 8;
+    const int advance = std::max(0, face.asciiAdvance[static_cast<unsigned char>(ch)]);
+    QImage scratch(advance + 2 * room, face.lineHeight + 2 * room, QImage::Format_RGB32);
+    scratch.fill(Qt::black);
+    const int left = room;
+    const int baseline = room + face.ascent;
+    {
+        QPainter painter(&scratch);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(face.font);
+        painter.setPen(QColor(Qt::white));
+        painter.drawText(left, baseline, lineText(std::string_view(&ch, 1)));
+    }
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    bool exact = true;
+    for (int y = 0; y < scratch.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        int start = -1;
+        for (int x = 0; x <= scratch.width(); ++x) {
+            const bool lit = x < scratch.width() && row[x] != black;
+            if (lit) {
+                if (row[x] != white || x == 0 || y == 0 || x == scratch.width() - 1 ||
+                    y == scratch.height() - 1)
+                    exact = false;
+                if (start < 0)
+                    start = x;
+            } else if (start >= 0) {
+                mask->runs.push_back(GlyphMask::Run{y - baseline, start - left, x - start});
+                start = -1;
+            }
+        }
+    }
+    mask->exact = exact;
+    return mask;
+}
+
+const GlyphMask& maskOf(const FontFace& face, char ch) {
+    auto& slot = face.asciiMasks[static_cast<unsigned char>(ch)];
+    if (!slot)
+        slot = takeMask(face, ch);
+    return *slot;
+}
+
+// Sets the mask's pixels inside clip to the colour, the character's left edge at left.
+void writeMask(QImage& screen, const GlyphMask& mask, int left, int baseline, const QRect& clip,
+               QRgb colour) {
+    uchar* const bits = screen.bits();
+    const qsizetype stride = screen.bytesPerLine();
+    for (const GlyphMask::Run& run : mask.runs) {
+        const int y = baseline + run.dy;
+        if (y < clip.top() || y > clip.bottom())
+            continue;
+        const int first = std::max(left + run.dx, clip.left());
+        const int last = std::min(left + run.dx + run.length - 1, clip.right());
+        if (first > last)
+            continue;
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+        std::fill(row + first, row + last + 1, colour);
+    }
+}
+
+// One ASCII character on one line, as the falling letters are measured and written many times a
+// tick: the same measures and pixels as the painter, without setting up a painter or a text
+// layout.
+int oneCharacter(DeviceContext& dc, char ch, RECT* rect, unsigned format) {
+    const FontFace& face = *dc.face;
+    const int advance = face.asciiAdvance[static_cast<unsigned char>(ch)];
+    const int height = face.lineHeight;
+    if (format & DT_CALCRECT) {
+        rect->right = rect->left + advance;
+        rect->bottom = rect->top + height;
+        return height;
+    }
+    const QRect box(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1));
+    const QRect clip = box & dc.screen->rect();
+    if (clip.isEmpty())
+        return height;
+    const GlyphMask& mask = maskOf(face, ch);
+    if (mask.exact) {
+        int left = rect->left;
+        if (format & DT_CENTER)
+            left += (rect->right - rect->left - advance) / 2;
+        writeMask(*dc.screen, mask, left, rect->top + face.ascent, clip, dc.colour.rgb());
+    } else {
+        paintLines(dc, {std::string_view(&ch, 1)}, *rect, clip, format);
+    }
+    if (dc.touched)
+        dc.touched(clip);
+    return height;
+}
+
+} // namespace
+
 int DrawTextA(HDC dc, const char* text, int count, RECT* rect, unsigned format) {
     if (!dc || !dc->face || !text || !rect)
         return 0;
     const std::size_t length = count < 0 ? std::strlen(text) : static_cast<std::size_t>(count);
+    if (length == 1 && static_cast<unsigned char>(text[0]) < 0x80)
+        return oneCharacter(*dc, text[0], rect, format);
+
     const FontFace& face = *dc->face;
     const std::vector<std::string_view> lines = splitLines(std::string_view(text, length));
     const int height = face.lineHeight * static_cast<int>(lines.size());
@@ -75,22 +202,7 @@ int DrawTextA(HDC dc, const char* text, int count, RECT* rect, unsigned format) 
     const QRect clip = box & dc->screen->rect();
     if (clip.isEmpty())
         return height;
-    QPainter painter(dc->screen);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(face.font);
-    painter.setPen(dc->colour);
-    painter.setClipRect(clip);
-    const int boxWidth = rect->right - rect->left;
-    int top = rect->top;
-    for (std::string_view ansi : lines) {
-        const QString line = lineText(ansi);
-        int left = rect->left;
-        if (format & DT_CENTER)
-            left += (boxWidth - advanceOf(face, line)) / 2;
-        painter.drawText(left, top + face.ascent, line);
-        top += face.lineHeight;
-    }
-    painter.end();
+    paintLines(*dc, lines, *rect, clip, format);
     if (dc->touched)
         dc->touched(clip);
     return height;

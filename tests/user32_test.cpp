@@ -1,14 +1,18 @@
+#include "platform/deviceContext.h"
 #include "platform/pictureBox.h"
 #include "platform/user32.h"
 #include "support/gameFixture.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 using platform::DT_CALCRECT;
 using platform::DT_CENTER;
@@ -193,4 +197,103 @@ TEST_F(Surface, ClsAndResizeLeaveABlackArea) {
     write("A", measure("A"));
     box->setHeight(301);
     EXPECT_EQ(countLitPixels(box->screen()), 0);
+}
+
+namespace {
+
+// The play area's bold 16-point font, made the way the box makes it.
+QFont boldLetterFont() {
+    QFont font(QApplication::font().family());
+    font.setPixelSize(21);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+// Fills the image with pixels of many colours, so that any pixel written or missed shows.
+void scatter(QImage& image, quint32 seed) {
+    QRandomGenerator random(seed);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = 0xFF000000u | (random.generate() & 0xFFFFFF);
+    }
+}
+
+} // namespace
+
+// A single character is written with exactly the pixels a painter writes for it, in the same
+// colour, clipped the same way, over whatever was there before: for every ASCII character, at
+// the edges of the area and of its rectangle, centred in a wider rectangle or not.
+TEST_F(Surface, OneCharacterIsWrittenAsThePainterWritesIt) {
+    const QFont font = boldLetterFont();
+    const int ascent = QFontMetrics(font).ascent();
+    struct Place {
+        int left, top;   // where the character's box starts
+        int extra;       // pixels added to the measured width
+        int cutRight;    // pixels taken off the measured box on the right
+        unsigned format; // DT_CENTER or not
+    };
+    const std::vector<Place> places = {
+        {37, 41, 0, 0, DT_CENTER},   {0, 0, 0, 0, DT_CENTER},    {-7, -9, 0, 0, DT_CENTER},
+        {392, 288, 0, 0, DT_CENTER}, {120, 50, 9, 0, DT_CENTER}, {120, 50, 9, 0, 0},
+        {200, 150, 0, 6, DT_CENTER}, {60, 280, 3, 4, DT_CENTER},
+    };
+    const std::vector<std::int32_t> colours = {0, 0xFFFFFF, 255, 33023, 16711935};
+    QImage expected;
+    for (int code = 32; code < 127; ++code) {
+        const char ch = static_cast<char>(code);
+        for (std::size_t p = 0; p < places.size(); ++p) {
+            const Place& place = places[p];
+            const std::int32_t colour = colours[(static_cast<std::size_t>(code) + p) % 5];
+            SCOPED_TRACE(testing::Message() << "'" << ch << "' at place " << p);
+            scatter(const_cast<QImage&>(box->screen()), static_cast<quint32>(code * 16 + p));
+            expected = box->screen().copy();
+
+            RECT rect = measure(std::string(1, ch), place.left, place.top);
+            rect.right += place.extra - place.cutRight;
+            box->setForeColor(colour);
+            RECT written = rect;
+            platform::DrawTextA(box->hDC(), &ch, 1, &written, place.format);
+
+            const int advance = QFontMetrics(font).horizontalAdvance(QChar(ch));
+            int left = rect.left;
+            if (place.format & DT_CENTER)
+                left += (rect.right - rect.left - advance) / 2;
+            const QRect clip =
+                QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)) &
+                expected.rect();
+            if (!clip.isEmpty()) {
+                QPainter painter(&expected);
+                painter.setRenderHint(QPainter::TextAntialiasing, false);
+                painter.setFont(font);
+                painter.setPen(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+                painter.setClipRect(clip);
+                painter.drawText(left, rect.top + ascent, QString(QChar(ch)));
+            }
+            ASSERT_TRUE(box->screen() == expected);
+        }
+    }
+}
+
+// The rectangles written in one turn become one region that covers exactly their union.
+TEST(TouchedRegion, IsExactlyTheUnionOfTheRectangles) {
+    QRandomGenerator random(7);
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE(round);
+        std::vector<QRect> rects;
+        const int count = 1 + static_cast<int>(random.bounded(60));
+        for (int i = 0; i < count; ++i)
+            rects.emplace_back(random.bounded(300), random.bounded(300), random.bounded(40),
+                               random.bounded(40));
+        QRegion expected;
+        for (const QRect& rect : rects)
+            expected += rect;
+        const QRegion region = platform::regionOf(rects);
+        EXPECT_TRUE((region ^ expected).isEmpty());
+        EXPECT_EQ(region.rectCount(), expected.rectCount());
+        EXPECT_EQ(region.boundingRect(), expected.boundingRect());
+    }
+    EXPECT_TRUE(platform::regionOf({}).isEmpty());
 }
