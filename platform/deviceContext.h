@@ -25,7 +25,8 @@ struct GlyphMask {
         int dx;     // first pixel, from the left edge
         int length; // pixels
     };
-    std::vector<Run> runs;
+    std::vector<Run> runs; // row by row, top to bottom
+    QRect bounds;          // the pixels the runs cover, relative to the same point
     bool exact = false; // the painter's pixels were all full colour: the runs can stand in for it
 };
 

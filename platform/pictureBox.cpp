@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
@@ -28,10 +29,17 @@ class PictureWidget final : public QWidget {
     }
 
   protected:
+    // Copies the touched parts of the picture to the window; what lies outside the picture is
+    // black. Where the window's buffer is an image in the picture's pixel format, one pixel to a
+    // pixel, the rows are copied into it directly: a painter would check every row of every
+    // rectangle against the event's whole region.
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         const QImage& screen = box.screen();
-        for (const QRect& rect : event->region()) {
+        const QRegion& region = event->region();
+        if (copyStraight(painter, screen, region))
+            return;
+        for (const QRect& rect : region) {
             const QRect inside = rect & screen.rect();
             if (!inside.isEmpty())
                 painter.drawImage(inside.topLeft(), screen, inside);
@@ -72,6 +80,60 @@ class PictureWidget final : public QWidget {
     }
 
   private:
+    // Copies the region of the picture into the image the painter paints on, when that image
+    // takes the picture's pixels as they are (32 bits, opaque) at a whole-pixel offset and the
+    // painter adds nothing of its own (clip, opacity, blending). False when it does not.
+    static bool copyStraight(QPainter& painter, const QImage& screen, const QRegion& region) {
+        QPaintEngine* engine = painter.paintEngine();
+        QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+        const QTransform toDevice = painter.deviceTransform();
+        if (!device || device->devType() != QInternal::Image ||
+            toDevice.type() > QTransform::TxTranslate || painter.hasClipping() ||
+            painter.opacity() != 1.0 ||
+            painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+            screen.format() != QImage::Format_RGB32)
+            return false;
+        auto& target = *static_cast<QImage*>(device);
+        const QImage::Format format = target.format();
+        if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+             format != QImage::Format_ARGB32_Premultiplied) ||
+            target.devicePixelRatio() != 1.0)
+            return false;
+        const QPoint shift(qRound(toDevice.dx()), qRound(toDevice.dy()));
+        const QRgb black = qRgb(0, 0, 0);
+        uchar* const bits = target.bits();
+        const qsizetype stride = target.bytesPerLine();
+        const uchar* const sourceBits = screen.constBits();
+        const qsizetype sourceStride = screen.bytesPerLine();
+        const int sourceHeight = screen.height();
+        for (const QRect& rect : region) {
+            const QRect onTarget = rect.translated(shift) & target.rect();
+            if (onTarget.isEmpty())
+                continue;
+            // Columns of the picture the rectangle covers, and the part of them it has.
+            const int first = onTarget.left() - shift.x();
+            const int last = onTarget.right() - shift.x();
+            const int copyFirst = std::max(first, 0);
+            const int copyLast = std::min(last, screen.width() - 1);
+            for (int y = onTarget.top(); y <= onTarget.bottom(); ++y) {
+                // The target's row, indexed by the picture's columns.
+                QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride) + shift.x();
+                const int from = y - shift.y();
+                if (from < 0 || from >= sourceHeight || copyFirst > copyLast) {
+                    std::fill(row + first, row + last + 1, black);
+                    continue;
+                }
+                const auto* source =
+                    reinterpret_cast<const QRgb*>(sourceBits + from * sourceStride);
+                std::fill(row + first, row + copyFirst, black);
+                std::copy(source + copyFirst, source + copyLast + 1, row + copyFirst);
+                if (copyLast < last)
+                    std::fill(row + copyLast + 1, row + last + 1, black);
+            }
+        }
+        return true;
+    }
+
     // The Windows shift state: 1 Shift, 2 Ctrl, 4 Alt.
     static int shiftState(Qt::KeyboardModifiers modifiers) {
         return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
@@ -278,27 +340,37 @@ void PictureBox::fontChanged() {
 QRegion regionOf(const std::vector<QRect>& rects) {
     if (rects.size() == 1)
         return QRegion(rects.front());
-    std::vector<int> edges; // rows where a rectangle starts, or the row after one ends
+    // The rectangles by their top row, and the rows where one starts or the row after one ends.
+    std::vector<QRect> byTop;
+    byTop.reserve(rects.size());
+    std::vector<int> edges;
     edges.reserve(rects.size() * 2);
     for (const QRect& rect : rects) {
         if (rect.isEmpty())
             continue;
+        byTop.push_back(rect);
         edges.push_back(rect.top());
         edges.push_back(rect.bottom() + 1);
     }
+    std::sort(byTop.begin(), byTop.end(),
+              [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
     std::sort(edges.begin(), edges.end());
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
 
     std::vector<QRect> banded;
-    std::vector<std::pair<int, int>> columns;  // left and right of each run in this band
-    std::vector<std::pair<int, int>> previous; // the same for the band above, if it touches
+    std::vector<QRect> active;                 // the rectangles that cover the band
+    std::vector<std::pair<int, int>> columns;  // left and right of each run in the band
+    std::vector<std::pair<int, int>> previous; // the same for the band above
+    std::size_t next = 0;                      // the first rectangle not yet active
     for (std::size_t band = 0; band + 1 < edges.size(); ++band) {
         const int top = edges[band];
         const int bottom = edges[band + 1] - 1;
+        std::erase_if(active, [top](const QRect& rect) { return rect.bottom() < top; });
+        while (next < byTop.size() && byTop[next].top() == top)
+            active.push_back(byTop[next++]);
         columns.clear();
-        for (const QRect& rect : rects)
-            if (!rect.isEmpty() && rect.top() <= top && rect.bottom() >= bottom)
-                columns.emplace_back(rect.left(), rect.right());
+        for (const QRect& rect : active)
+            columns.emplace_back(rect.left(), rect.right());
         std::sort(columns.begin(), columns.end());
         std::size_t merged = 0;
         for (std::size_t i = 1; i < columns.size(); ++i) {

@@ -113,6 +113,7 @@ std::unique_ptr<const GlyphMask> takeMask(const FontFace& face, char ch) {
                     start = x;
             } else if (start >= 0) {
                 mask->runs.push_back(GlyphMask::Run{y - baseline, start - left, x - start});
+                mask->bounds |= QRect(start - left, y - baseline, x - start, 1);
                 start = -1;
             }
         }
@@ -133,6 +134,15 @@ void writeMask(QImage& screen, const GlyphMask& mask, int left, int baseline, co
                QRgb colour) {
     uchar* const bits = screen.bits();
     const qsizetype stride = screen.bytesPerLine();
+    if (clip.contains(mask.bounds.translated(left, baseline))) {
+        // The usual case: the whole glyph lies inside, no run needs cutting.
+        for (const GlyphMask::Run& run : mask.runs) {
+            auto* first =
+                reinterpret_cast<QRgb*>(bits + (baseline + run.dy) * stride) + left + run.dx;
+            std::fill(first, first + run.length, colour);
+        }
+        return;
+    }
     for (const GlyphMask::Run& run : mask.runs) {
         const int y = baseline + run.dy;
         if (y < clip.top() || y > clip.bottom())
