@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, then checks everything CI checks:
-#   1. a build in build/ with warnings as errors, and the test suite;
+#   1. a build in build/ with warnings as errors, and the test suite: the unit tests, the file
+#      faults, the randomized soak, and the end-to-end test of the real program under Xvfb
+#      (screenshots in build/e2e-artifacts/);
 #   2. the formatting of every tracked source file against .clang-format;
 #   3. a second build in build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer,
-#      and the test suite again.
+#      and the test suite again, the soak among them (the end-to-end test runs only once);
+#   4. the libFuzzer targets, built with clang in build-fuzz/, each run for 30 seconds.
 # Stops at the first failure with a non-zero exit status.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -40,3 +43,6 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:dete
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build-asan --output-on-failure
+
+step "Fuzzing (libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer, 30 s a target)"
+bash scripts/fuzz.sh 30
