@@ -4,9 +4,10 @@
 #      faults, the randomized soak, and the end-to-end test of the real program under Xvfb
 #      (screenshots in build/e2e-artifacts/);
 #   2. the formatting of every tracked source file against .clang-format;
-#   3. a second build in build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer,
-#      and the test suite again, the soak among them (the end-to-end test runs only once);
-#   4. the libFuzzer targets, built with clang in build-fuzz/, each run for 30 seconds.
+#   3. the libFuzzer targets, built with clang in build-fuzz/, each run for 30 seconds;
+#   4. a second build in build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer,
+#      and the test suite again, the soak among them (the end-to-end test runs only once).
+# The suite's summary is the last thing printed.
 # Stops at the first failure with a non-zero exit status.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -34,6 +35,9 @@ fi
 clang-format --dry-run -Werror "${sources[@]}"
 echo "${#sources[@]} files formatted as .clang-format asks"
 
+step "Fuzzing (libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer, 30 s a target)"
+bash scripts/fuzz.sh 30
+
 step "Building build-asan/ (AddressSanitizer and UndefinedBehaviorSanitizer)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVELQUIST_SANITIZE=ON -DVELQUIST_WERROR=ON
 cmake --build build-asan --parallel 2
@@ -43,6 +47,3 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:dete
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build-asan --output-on-failure
-
-step "Fuzzing (libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer, 30 s a target)"
-bash scripts/fuzz.sh 30
