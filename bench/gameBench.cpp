@@ -6,9 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
-#include <stdexcept>
 
 namespace {
 
