@@ -138,7 +138,7 @@ void writeMask(QImage& screen, const GlyphMask& mask, int left, int baseline, co
         // The usual case: the whole glyph lies inside, no run needs cutting.
         for (const GlyphMask::Run& run : mask.runs) {
             auto* first =
-                reinterpret_cast<QRgb*>(bits + (baseline + run.dy) * stride) + left + run.dx;
+                reinterpret_cast<QRgb*>(bits + (baseline + run.dy) * stride) + (left + run.dx);
             std::fill(first, first + run.length, colour);
         }
         return;
