@@ -1,5 +1,7 @@
 #include "benchGame.h"
 
+#include "support/headless.h"
+
 #include "game/gameCode.h"
 #include "game/letterText.h"
 #include "platform/appPath.h"
@@ -23,22 +25,6 @@ std::string AnsweredDialogs::inputBox(const std::string& prompt, const std::stri
 }
 
 namespace {
-
-// The engine's state at program start.
-void resetEngineState() {
-    using namespace gameCode;
-    currentLevel = 0;
-    gamePaused = false;
-    soundOn = false;
-    letters.clear();
-    letterColours.fill(0);
-    lettersHit = 0;
-    gameScore = 0;
-    levelIntro = false;
-    gameOver = false;
-    introTicks = 0;
-    gameEnding = false;
-}
 
 // Room left under a letter, in ticks of the fastest fall, before a benchmark moves it back up.
 constexpr float marginTicks = 4;

@@ -8,21 +8,6 @@
 #include <QLabel>
 #include <QTest>
 
-void resetEngineState() {
-    using namespace gameCode;
-    currentLevel = 0;
-    gamePaused = false;
-    soundOn = false;
-    letters.clear();
-    letterColours.fill(0);
-    lettersHit = 0;
-    gameScore = 0;
-    levelIntro = false;
-    gameOver = false;
-    introTicks = 0;
-    gameEnding = false;
-}
-
 int countPixels(const QImage& image, std::int32_t bgr) {
     const QRgb wanted = qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
     int count = 0;

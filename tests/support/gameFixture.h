@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/frmMain.h"
+#include "support/headless.h"
 #include "support/recordingSound.h"
 #include "support/scriptedDialogs.h"
 
@@ -12,9 +13,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-
-// Puts the game engine back into its state at program start.
-void resetEngineState();
 
 // Pixels of the image in exactly this colour (0x00BBGGRR, as the game names colours).
 int countPixels(const QImage& image, std::int32_t bgr);
