@@ -49,32 +49,14 @@ for tool in Xvfb openbox xdotool; do
     }
 done
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source scripts/lib/privateDisplay.sh
 
 # --- The display ------------------------------------------------------------------------------
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-if [[ ! -s "$work/display" ]]; then
+startDisplay 1280x800x24 || {
     echo "measure: Xvfb did not start" >&2
-    cat "$work/xvfb.log" >&2
     exit 1
-fi
-DISPLAY=":$(head -n1 "$work/display")"
-export DISPLAY
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+}
+unset QT_QPA_PLATFORM
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 sleep 1

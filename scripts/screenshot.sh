@@ -13,31 +13,11 @@ bash scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel 2 --target velquist
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-        wait "${pids[i]}" 2>/dev/null || true
-    done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display number and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    sleep 0.1
-done
-if [[ ! -s "$work/display" ]]; then
+source scripts/lib/privateDisplay.sh
+startDisplay 1024x768x24 || {
     echo "screenshot: Xvfb did not start" >&2
-    cat "$work/xvfb.log" >&2
     exit 1
-fi
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY
+}
 export QT_QPA_PLATFORM=xcb
 
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
