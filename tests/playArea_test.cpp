@@ -1,0 +1,173 @@
+// The play area's surface and the text calls the game draws with.
+#include "platform/deviceContext.h"
+#include "platform/pictureBox.h"
+#include "platform/user32.h"
+#include "support/gameFixture.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+using platform::DT_CALCRECT;
+using platform::DT_CENTER;
+using platform::RECT;
+
+namespace {
+
+// A bare 400 x 300 play area with bold 16-point text, as the game uses it.
+class Surface : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        box.setWidth(400);
+        box.setHeight(300);
+        box.setFontBold(true);
+        box.setFontSize(16);
+    }
+
+    RECT draw(const std::string& text, RECT rect, unsigned format) {
+        platform::DrawTextA(box.hDC(), text.c_str(), static_cast<int>(text.size()), &rect, format);
+        return rect;
+    }
+    RECT measure(const std::string& text, int left = 10, int top = 20) {
+        return draw(text, RECT{left, top, left, top + 5}, DT_CALCRECT | DT_CENTER);
+    }
+
+    QWidget parent;
+    platform::PictureBox box{&parent};
+};
+
+} // namespace
+
+// Measuring draws nothing, keeps the top-left corner and fits right and bottom to the text:
+// lines split at CR LF, the widest sets the width. Points are pixels at 96 dpi whatever the
+// screen: 40 points are 53 pixels, 16 are 21.
+TEST_F(Surface, MeasuringBoundsTheTextInFixedPixelSizes) {
+    const RECT one = measure("W");
+    EXPECT_EQ(one.left, 10);
+    EXPECT_EQ(one.top, 20);
+    EXPECT_GT(one.right - one.left, 10);
+    const RECT two = measure("WW\r\nW");
+    EXPECT_EQ(two.right - two.left, 2 * (one.right - one.left));
+    EXPECT_EQ(two.bottom - two.top, 2 * (one.bottom - one.top));
+    EXPECT_EQ(countLitPixels(box.screen()), 0);
+    box.setFontSize(40);
+    EXPECT_NEAR((measure("W").bottom - 20.0) / (one.bottom - 20), 53.0 / 21.0, 0.1);
+}
+
+// Each line of a centred text is centred across the client rectangle on its own.
+TEST_F(Surface, CentredLinesAreCentredEachOnItsOwn) {
+    RECT client;
+    platform::GetClientRect(box.hWnd(), &client);
+    EXPECT_EQ((std::array{client.left, client.top, client.right, client.bottom}),
+              (std::array{0, 0, 400, 300}));
+    box.setForeColor(255);
+    box.setFontSize(40);
+    draw("I\r\nIIIII", client, DT_CENTER);
+    const int lineHeight = measure("I").bottom - 20;
+    for (int line = 0; line < 2; ++line) {
+        const QImage band = box.screen().copy(0, line * lineHeight, 400, lineHeight);
+        ASSERT_GT(countPixels(band, 255), 50) << "line " << line;
+        QRect lit;
+        for (int y = 0; y < band.height(); ++y)
+            for (int x = 0; x < band.width(); ++x)
+                lit |= (band.pixel(x, y) & 0xFFFFFF) != 0 ? QRect(x, y, 1, 1) : QRect();
+        EXPECT_NEAR(lit.center().x(), 200, 4) << "line " << line;
+    }
+}
+
+// A lost picture (resize, show) comes back black and raises one paint per turn of the event
+// loop, however many causes it had; a width of 0 keeps the height. Cls clears to black.
+TEST_F(Surface, LostPictureIsBlackAndRaisesOnePaintPerTurn) {
+    int paints = 0;
+    box.onPaint = [&paints] {
+        ++paints;
+    };
+    box.setForeColor(0xFFFFFF);
+    draw("A", measure("A"), DT_CENTER);
+    box.cls();
+    EXPECT_EQ(countLitPixels(box.screen()), 0);
+    draw("A", measure("A"), DT_CENTER);
+    parent.show();
+    box.setWidth(300);
+    box.setHeight(200);
+    box.setWidth(0);
+    EXPECT_EQ(box.scaleHeight(), 200);
+    box.setWidth(250);
+    EXPECT_EQ(box.screen().size(), QSize(250, 200));
+    EXPECT_EQ(countLitPixels(box.screen()), 0);
+    EXPECT_EQ(paints, 0);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+}
+
+// A single character is written with exactly the pixels a painter writes for it, clipped to its
+// rectangle and to the area, centred or not, over whatever was there: so a letter written again
+// in black erases it to the last pixel, which moving letters without a back buffer relies on.
+TEST_F(Surface, OneCharacterIsWrittenAsThePainterWritesIt) {
+    QFont font(QApplication::font().family());
+    font.setPixelSize(21);
+    font.setBold(true);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    struct Place {
+        int left, top, widen; // the measured box's top-left, and pixels added to its width
+        unsigned format;
+    };
+    const Place places[] = {{37, 41, 0, DT_CENTER},   {-7, -9, 0, DT_CENTER},
+                            {392, 288, 0, DT_CENTER}, {120, 50, 9, DT_CENTER},
+                            {120, 50, 9, 0},          {200, 150, -6, DT_CENTER}};
+    const std::int32_t colours[] = {0, 0xFFFFFF, 255, 33023, 16711935};
+    QRandomGenerator random(7);
+    for (int code = 32; code < 127; ++code) {
+        for (const Place& place : places) {
+            const char ch = static_cast<char>(code);
+            const std::int32_t colour = colours[random.bounded(5)];
+            auto& image = const_cast<QImage&>(box.screen());
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, 0xFF000000u | (random.generate() & 0xFFFFFF));
+            QImage expected = image.copy();
+            RECT rect = measure(std::string(1, ch), place.left, place.top);
+            rect.right += place.widen;
+            box.setForeColor(colour);
+            draw(std::string(1, ch), rect, place.format);
+
+            const int advance = QFontMetrics(font).horizontalAdvance(QChar(ch));
+            const int left =
+                rect.left + (place.format & DT_CENTER ? (rect.right - rect.left - advance) / 2 : 0);
+            QPainter painter(&expected);
+            painter.setFont(font);
+            painter.setPen(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+            painter.setClipRect(
+                QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
+            painter.drawText(left, rect.top + QFontMetrics(font).ascent(), QString(QChar(ch)));
+            painter.end();
+            ASSERT_TRUE(box.screen() == expected) << "'" << ch << "' at " << place.left;
+        }
+    }
+}
+
+// The rectangles written in one turn are repainted as one region covering exactly their union.
+TEST(TouchedRegion, IsExactlyTheUnionOfTheRectangles) {
+    QRandomGenerator random(7);
+    EXPECT_TRUE(platform::regionOf({}).isEmpty());
+    for (int round = 0; round < 200; ++round) {
+        std::vector<QRect> rects;
+        QRegion expected;
+        for (int i = 0, count = 1 + random.bounded(60); i < count; ++i) {
+            rects.emplace_back(random.bounded(300), random.bounded(300), random.bounded(40),
+                               random.bounded(40));
+            expected += rects.back();
+        }
+        const QRegion region = platform::regionOf(rects);
+        EXPECT_TRUE((region ^ expected).isEmpty()) << round;
+        EXPECT_EQ(region.rectCount(), expected.rectCount()) << round;
+    }
+}

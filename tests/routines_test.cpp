@@ -1,0 +1,119 @@
+// The plain routines beneath the game: rectangle tests, random numbers and the maths error box,
+// and the key codes the play area hands on.
+#include "platform/keyCodes.h"
+#include "platform/random.h"
+#include "support/gdiAPI.h"
+#include "support/mathsFunctions.h"
+#include "support/scriptedDialogs.h"
+
+#include <Qt>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+using gdiAPI::RECT;
+
+namespace {
+
+RECT rect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) {
+    RECT r;
+    gdiAPI::SetRect(&r, left, top, right, bottom);
+    return r;
+}
+
+} // namespace
+
+// Both bounds are inclusive, whichever way round the rectangle is given.
+TEST(PointInRect, EdgesAreInsideOneUnitBeyondIsNotInEitherOrientation) {
+    for (const RECT& r : {rect(10, 20, 30, 40), rect(30, 40, 10, 20)}) {
+        for (std::int32_t x = 5; x <= 35; ++x)
+            for (std::int32_t y = 15; y <= 45; ++y)
+                ASSERT_EQ(gdiAPI::pointInRect(r, x, y), x >= 10 && x <= 30 && y >= 20 && y <= 40)
+                    << "x " << x << " y " << y;
+    }
+}
+
+// Overlap means a corner of the second lies in the first: a shared edge counts, a rectangle
+// strictly enclosing the first does not. Placement's zero-width rectangles, 5 pixels high,
+// overlap exactly when they share x and their spans meet.
+TEST(RectsOverlap, ACornerOfTheSecondInsideTheFirst) {
+    EXPECT_TRUE(gdiAPI::rectsOverlap(rect(0, 0, 10, 10), rect(10, 0, 20, 10)));
+    EXPECT_TRUE(gdiAPI::rectsOverlap(rect(10, 10, 20, 20), rect(0, 0, 12, 12)));
+    EXPECT_FALSE(gdiAPI::rectsOverlap(rect(10, 10, 20, 20), rect(0, 0, 30, 30)));
+    EXPECT_FALSE(gdiAPI::rectsOverlap(rect(0, 10, 30, 20), rect(10, 0, 20, 30)));
+    for (std::int32_t dx = -2; dx <= 2; ++dx) {
+        for (std::int32_t dy = -8; dy <= 8; ++dy) {
+            const RECT b = rect(50 + dx, 100 + dy, 50 + dx, 105 + dy);
+            EXPECT_EQ(gdiAPI::rectsOverlap(rect(50, 100, 50, 105), b), dx == 0 && std::abs(dy) <= 5)
+                << "dx " << dx << " dy " << dy;
+        }
+    }
+}
+
+// The upper bound comes first; every whole code from A to Z comes up, and nothing outside it.
+// High below low shows the code-4 box and gives 0; the other codes have their own texts.
+TEST(RandomNumber, GivesEveryWholeNumberInRangeAndReportsBadBounds) {
+    ScriptedDialogs dialogs;
+    platform::setDialogProvider(&dialogs);
+    platform::fixSeed(7);
+    std::set<float> seen;
+    for (int i = 0; i < 5000; ++i)
+        seen.insert(mathsFunctions::randomNumber(90, 65));
+    EXPECT_EQ(seen.size(), 26u);
+    EXPECT_EQ(*seen.begin(), 65.0f);
+    EXPECT_EQ(*seen.rbegin(), 90.0f);
+    EXPECT_EQ(mathsFunctions::randomNumber(5, 5), 5.0f);
+    EXPECT_EQ(mathsFunctions::randomNumber(4, 5), 0.0f);
+    mathsFunctions::reportMathsError(2);
+    mathsFunctions::reportMathsError(-1);
+    ASSERT_EQ(dialogs.messageBoxes.size(), 3u);
+    EXPECT_EQ(dialogs.messageBoxes[0].text, "randomNumber - MathsFunctions\r\n"
+                                            "the high paramenter is less than the low parameter");
+    EXPECT_EQ(dialogs.messageBoxes[1].text,
+              "getAngleBetweenLinesCosineRule - MathsFunctions\r\nInvalid point combination");
+    EXPECT_EQ(dialogs.messageBoxes[2].text, "");
+    for (const auto& box : dialogs.messageBoxes) {
+        EXPECT_EQ(box.title, "MathsFunctions error");
+        EXPECT_EQ(box.style, 48);
+    }
+    platform::setDialogProvider(nullptr);
+    platform::unfixSeed();
+}
+
+// Reseeding within the same clock tick must not repeat a sequence.
+TEST(Randomize, BackToBackReseedsFromTheClockGiveDifferentSequences) {
+    platform::unfixSeed();
+    platform::randomize();
+    const float first[3] = {platform::rnd(), platform::rnd(), platform::rnd()};
+    platform::randomize();
+    const float second[3] = {platform::rnd(), platform::rnd(), platform::rnd()};
+    EXPECT_FALSE(first[0] == second[0] && first[1] == second[1] && first[2] == second[2]);
+}
+
+// Letters give 65 to 90 whatever the case, by position on other scripts' layouts (the key in
+// the place of Q types Й on a Cyrillic one); other keys keep their Windows codes, and no
+// punctuation key becomes a letter wherever it sits.
+TEST(VirtualKeyCode, LettersByKeyOrPositionOtherKeysByTheirWindowsCodes) {
+    using platform::virtualKeyCode;
+    for (int i = 0; i < 26; ++i) {
+        EXPECT_EQ(virtualKeyCode(Qt::Key_A + i, 0, U'a' + i), 65 + i);
+        EXPECT_EQ(virtualKeyCode(Qt::Key_A + i, 0, U'A' + i), 65 + i);
+    }
+    EXPECT_EQ(virtualKeyCode(0x0419, 24, U'й'), 'Q');
+    EXPECT_EQ(virtualKeyCode(0x0424, 38, U'ф'), 'A');
+    EXPECT_EQ(virtualKeyCode(0x03A3, 58, U'σ'), 'M');
+    EXPECT_EQ(virtualKeyCode(0x0419, 24, 0), 'Q');
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Comma, 58, U','), 0);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Insert, 118, 0), 45);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Return, 36, U'\r'), 13);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Space, 65, U' '), 32);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_5, 14, U'5'), 53);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_F1, 67, 0), 112);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Delete, 119, 0), 46);
+    for (std::uint32_t code = 0; code < 256; ++code) {
+        const std::int16_t key = virtualKeyCode(Qt::Key_Exclam, code, U'!');
+        EXPECT_FALSE(key >= 65 && key <= 90) << code;
+    }
+}
