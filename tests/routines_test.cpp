@@ -12,6 +12,8 @@
 
 #include <cmath>
 #include <set>
+#include <string>
+#include <vector>
 
 using gdiAPI::RECT;
 
@@ -66,17 +68,21 @@ TEST(RandomNumber, GivesEveryWholeNumberInRangeAndReportsBadBounds) {
     EXPECT_EQ(*seen.rbegin(), 90.0f);
     EXPECT_EQ(mathsFunctions::randomNumber(5, 5), 5.0f);
     EXPECT_EQ(mathsFunctions::randomNumber(4, 5), 0.0f);
-    mathsFunctions::reportMathsError(2);
-    mathsFunctions::reportMathsError(-1);
-    ASSERT_EQ(dialogs.messageBoxes.size(), 3u);
-    EXPECT_EQ(dialogs.messageBoxes[0].text, "randomNumber - MathsFunctions\r\n"
-                                            "the high paramenter is less than the low parameter");
-    EXPECT_EQ(dialogs.messageBoxes[1].text,
-              "getAngleBetweenLinesCosineRule - MathsFunctions\r\nInvalid point combination");
-    EXPECT_EQ(dialogs.messageBoxes[2].text, "");
-    for (const auto& box : dialogs.messageBoxes) {
-        EXPECT_EQ(box.title, "MathsFunctions error");
-        EXPECT_EQ(box.style, 48);
+    for (std::int16_t code : {0, 1, 2, 3, 5, -1})
+        mathsFunctions::reportMathsError(code);
+    const std::vector<std::string> texts = {
+        "randomNumber - MathsFunctions\r\nthe high paramenter is less than the low parameter",
+        "invSin - MathsFunctions\r\nCannot be greater or less than 1 or -1",
+        "invCos - MathsFunctions\r\nCannot be greater or less than 1 or -1",
+        "getAngleBetweenLinesCosineRule - MathsFunctions\r\nInvalid point combination",
+        "getAngleBetweenLinesVect - MathsFunctions\r\nInvalid point combination",
+        "",
+        ""};
+    ASSERT_EQ(dialogs.messageBoxes.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(dialogs.messageBoxes[i].text, texts[i]);
+        EXPECT_EQ(dialogs.messageBoxes[i].title, "MathsFunctions error");
+        EXPECT_EQ(dialogs.messageBoxes[i].style, 48);
     }
     platform::setDialogProvider(nullptr);
     platform::unfixSeed();
