@@ -20,8 +20,21 @@ class ScriptedDialogs final : public platform::DialogProvider {
         std::string title;
     };
 
-    int messageBox(const std::string& text, int style, const std::string& title) override;
-    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    int messageBox(const std::string& text, int style, const std::string& title) override {
+        messageBoxes.push_back({text, style, title});
+        if (whileOpen)
+            whileOpen();
+        return platform::vbOK;
+    }
+    std::string inputBox(const std::string& prompt, const std::string& title) override {
+        inputBoxes.push_back({prompt, title});
+        if (whileOpen)
+            whileOpen();
+        std::string answer = answers.empty() ? std::string() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
 
     std::vector<MessageBoxShown> messageBoxes; // every message box, in order
     std::vector<InputBoxShown> inputBoxes;     // every input box, in order
