@@ -8,6 +8,8 @@ packages=(
     cmake g++ make pkg-config
     # Qt 6 Widgets and Multimedia, and the X11 headers the key auto-repeat fix uses
     qt6-base-dev qt6-multimedia-dev libx11-dev libgl-dev
+    # Qt's SVG plugins, which draw the windows' icon
+    libqt6svg6
     # Tests and benchmarks
     libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format
     # Running the real window without a display, and taking screenshots of it
