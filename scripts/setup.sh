@@ -14,8 +14,8 @@ packages=(
     libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format
     # Running the real window without a display, and taking screenshots of it
     xvfb xauth openbox xdotool imagemagick x11-utils
-    # The end-to-end test reads the status line through the accessibility bus
-    dbus-daemon at-spi2-core python3 python3-dbus
+    # The end-to-end test: the desktop files' validators, and strace to see what the program opens
+    desktop-file-utils appstream strace
     # Fuzzing with libFuzzer and the sanitizers
     clang libclang-rt-14-dev
 )
