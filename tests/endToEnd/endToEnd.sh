@@ -20,16 +20,15 @@ done
 source "$root/scripts/lib/privateDisplay.sh"
 rm -rf "$artefacts"
 mkdir -p "$artefacts"
-stage=0
 say() { printf 'endToEnd: %s\n' "$*"; }
 fail() {
     say "FAILED: $*" >&2
     shoot failure || true
     exit 1
 }
-# A screenshot of the whole screen, kept as the next stage's artefact.
+# A screenshot of the whole screen, kept as an artefact.
 shoot() {
-    shot="$artefacts/$((++stage))-$1.png"
+    shot="$artefacts/$1.png"
     import -window root -strip "$shot"
 }
 # Pixels of exactly the colour (#RRGGBB) in the region (WxH+X+Y) of the image.
@@ -44,8 +43,8 @@ waitFor() { # seconds, then a command that must succeed
         sleep 0.2
     done
 }
-# A screenshot (stage $1) with more than $3 pixels of the colours $4... in the region $2; a try
-# that falls short is not kept.
+# A screenshot ($1) with more than $3 pixels of the colours $4... in the region $2; each try
+# takes the place of the one before.
 seen() {
     local name=$1 region=$2 least=$3 total=0 colour
     shift 3
@@ -53,22 +52,21 @@ seen() {
     for colour; do
         total=$((total + $(pixels "$shot" "$region" "$colour")))
     done
-    ((total > least)) && say "$name: $total pixels" && return 0
-    rm -f "$shot"
-    stage=$((stage - 1))
-    return 1
+    ((total > least)) || return 1
+    say "$name: $total pixels"
 }
 gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
 hasIcon() { xprop -id "$1" _NET_WM_ICON | grep -q CARDINAL; }
 shown() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" | head -n1; }
+
 prefix="$work/prefix"
 app=io.github.velquist.Velquist
 cmake --install "$build" --prefix "$prefix" >"$artefacts/install.log" || fail "cmake --install"
 desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "the desktop entry"
-appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >"$work/metainfo.log" ||
-    fail "the metainfo: $(cat "$work/metainfo.log")"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" || fail "the metainfo"
 [[ -s "$prefix/share/icons/hicolor/scalable/apps/$app.svg" ]] || fail "no icon installed"
 say "installed into $prefix, and both validators pass"
+
 startDisplay 1024x768x24 || fail "Xvfb did not start"
 export QT_QPA_PLATFORM=xcb
 startWindowManager || fail "openbox did not start"
