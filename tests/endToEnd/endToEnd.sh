@@ -56,7 +56,8 @@ seen() {
     say "$name: $total pixels"
 }
 gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
-hasIcon() { xprop -id "$1" _NET_WM_ICON | grep -q CARDINAL; }
+# The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).
+hasIcon() { xprop -id "$1" -f _NET_WM_ICON 32c _NET_WM_ICON | grep -qw 4294901760; }
 shown() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" | head -n1; }
 
 prefix="$work/prefix"
