@@ -2,6 +2,7 @@
 #include "platform/x11AutoRepeat.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     // The play area sends a small rectangle to the X server every tick. Through shared memory
@@ -11,6 +12,9 @@ int main(int argc, char* argv[]) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velquist");
+    // Every window shows the game's icon; the desktop finds the launcher by the same name.
+    QApplication::setWindowIcon(QIcon(":/" VELQUIST_APP_ID ".svg"));
+    QGuiApplication::setDesktopFileName(VELQUIST_APP_ID);
     platform::useDetectableAutoRepeat();
     frmMain window;
     window.showMaximized();

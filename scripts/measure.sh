@@ -57,9 +57,10 @@ startDisplay 1280x800x24 || {
     exit 1
 }
 unset QT_QPA_PLATFORM
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+startWindowManager || {
+    echo "measure: openbox did not start" >&2
+    exit 1
+}
 
 ticks_per_second=$(getconf CLK_TCK)
 

@@ -20,9 +20,10 @@ startDisplay 1024x768x24 || {
 }
 export QT_QPA_PLATFORM=xcb
 
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+startWindowManager || {
+    echo "screenshot: openbox did not start" >&2
+    exit 1
+}
 
 build/velquist >"$work/velquist.log" 2>&1 &
 pids+=($!)

@@ -8,12 +8,14 @@ packages=(
     cmake g++ make pkg-config
     # Qt 6 Widgets and Multimedia, and the X11 headers the key auto-repeat fix uses
     qt6-base-dev qt6-multimedia-dev libx11-dev libgl-dev
+    # Qt's SVG plugins, which draw the windows' icon
+    libqt6svg6
     # Tests and benchmarks
     libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format
     # Running the real window without a display, and taking screenshots of it
     xvfb xauth openbox xdotool imagemagick x11-utils
-    # The end-to-end test reads the status line through the accessibility bus
-    dbus-daemon at-spi2-core python3 python3-dbus
+    # The end-to-end test: the desktop files' validators, and strace to see what the program opens
+    desktop-file-utils appstream strace
     # Fuzzing with libFuzzer and the sanitizers
     clang libclang-rt-14-dev
 )

@@ -2,7 +2,9 @@
 #   work           a temporary folder, removed on exit;
 #   pids           processes started in the background, ended on exit in reverse order;
 #   startDisplay   starts Xvfb on a free display with a screen of the given size (1024x768x24)
-#                  and exports DISPLAY; answers non-zero, with Xvfb's log on stderr, if it fails.
+#                  and exports DISPLAY; answers non-zero, with Xvfb's log on stderr, if it fails;
+#   startWindowManager  starts openbox on that display and waits until it takes windows;
+#                  answers non-zero if it does not.
 
 work=$(mktemp -d)
 pids=()
@@ -31,4 +33,16 @@ startDisplay() {
     DISPLAY=":$(head -n1 "$work/display")"
     export DISPLAY
     unset WAYLAND_DISPLAY
+}
+
+startWindowManager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    # openbox announces itself before it is ready: a window mapped in the next moments can be lost.
+    sleep 1
+    xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
 }
