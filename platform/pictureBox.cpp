@@ -72,7 +72,8 @@ class PictureWidget final : public QWidget {
         box.raisePaint();
     }
 
-    // Moved to a screen of another device pixel ratio, the box needs a picture at that ratio.
+    // Moved to a screen of another device pixel ratio, the box needs a picture at that ratio. Qt
+    // sends this event to every widget of a window that changed screen; Qt 6.4 has no public one.
     bool event(QEvent* event) override {
         if (event->type() == QEvent::ScreenChangeInternal)
             box.matchPixelRatio();
