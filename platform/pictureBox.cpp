@@ -29,20 +29,22 @@ class PictureWidget final : public QWidget {
     }
 
   protected:
-    // Copies the touched parts of the picture to the window; what lies outside the picture is
-    // black. Where the window's buffer is an image in the picture's pixel format, one pixel to a
-    // pixel, the rows are copied into it directly: a painter would check every row of every
-    // rectangle against the event's whole region.
+    // Copies the touched parts of the picture to the window, device pixel for device pixel; what
+    // lies outside the picture is black. Where the window's buffer is an image in the picture's
+    // pixel format and device pixel ratio, the rows are copied into it directly: a painter would
+    // check every row of every rectangle against the event's whole region.
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         const QImage& screen = box.screen();
         const QRegion& region = event->region();
         if (copyStraight(painter, screen, region))
             return;
+        const qreal ratio = screen.devicePixelRatio();
         for (const QRect& rect : region) {
-            const QRect inside = rect & screen.rect();
-            if (!inside.isEmpty())
-                painter.drawImage(inside.topLeft(), screen, inside);
+            const QRect inside = rect & QRect(0, 0, box.width(), box.height());
+            const QRect source = devicePixels(inside, ratio) & screen.rect();
+            if (!source.isEmpty())
+                painter.drawImage(QPointF(source.topLeft()) / ratio, screen, source);
             if (inside != rect)
                 painter.fillRect(QRegion(rect).subtracted(inside).boundingRect(), Qt::black);
         }
@@ -66,7 +68,16 @@ class PictureWidget final : public QWidget {
             watchedWindow = window();
             watchedWindow->installEventFilter(this);
         }
+        box.matchPixelRatio(); // the window may have opened on another screen than the first
         box.raisePaint();
+    }
+
+    // Moved to a screen of another device pixel ratio, the box needs a picture at that ratio. Qt
+    // sends this event to every widget of a window that changed screen; Qt 6.4 has no public one.
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::ScreenChangeInternal)
+            box.matchPixelRatio();
+        return QWidget::event(event);
     }
 
     // A window restored from minimised has lost the picture.
@@ -81,15 +92,19 @@ class PictureWidget final : public QWidget {
 
   private:
     // Copies the region of the picture into the image the painter paints on, when that image
-    // takes the picture's pixels as they are (32 bits, opaque) at a whole-pixel offset and the
-    // painter adds nothing of its own (clip, opacity, blending). False when it does not.
+    // takes the picture's pixels as they are (32 bits, opaque, the same device pixel ratio) at a
+    // whole-pixel offset and the painter adds nothing of its own (clip, opacity, blending). False
+    // when it does not.
     static bool copyStraight(QPainter& painter, const QImage& screen, const QRegion& region) {
         QPaintEngine* engine = painter.paintEngine();
         QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
         const QTransform toDevice = painter.deviceTransform();
+        const qreal ratio = screen.devicePixelRatio();
+        const QPoint shift(qRound(toDevice.dx()), qRound(toDevice.dy()));
         if (!device || device->devType() != QInternal::Image ||
-            toDevice.type() > QTransform::TxTranslate || painter.hasClipping() ||
-            painter.opacity() != 1.0 ||
+            toDevice.type() > QTransform::TxScale || toDevice.m11() != ratio ||
+            toDevice.m22() != ratio || QPointF(shift) != QPointF(toDevice.dx(), toDevice.dy()) ||
+            painter.hasClipping() || painter.opacity() != 1.0 ||
             painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
             screen.format() != QImage::Format_RGB32)
             return false;
@@ -97,9 +112,8 @@ class PictureWidget final : public QWidget {
         const QImage::Format format = target.format();
         if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
              format != QImage::Format_ARGB32_Premultiplied) ||
-            target.devicePixelRatio() != 1.0)
+            target.devicePixelRatio() != ratio)
             return false;
-        const QPoint shift(qRound(toDevice.dx()), qRound(toDevice.dy()));
         const QRgb black = qRgb(0, 0, 0);
         uchar* const bits = target.bits();
         const qsizetype stride = target.bytesPerLine();
@@ -107,7 +121,7 @@ class PictureWidget final : public QWidget {
         const qsizetype sourceStride = screen.bytesPerLine();
         const int sourceHeight = screen.height();
         for (const QRect& rect : region) {
-            const QRect onTarget = rect.translated(shift) & target.rect();
+            const QRect onTarget = devicePixels(rect, ratio).translated(shift) & target.rect();
             if (onTarget.isEmpty())
                 continue;
             // Columns of the picture the rectangle covers, and the part of them it has.
@@ -146,11 +160,10 @@ class PictureWidget final : public QWidget {
 
 struct PictureBox::State {
     QPointer<PictureWidget> widget;
-    QImage screen{0, 0, QImage::Format_RGB32}; // the picture, one pixel a pixel
-    DeviceContext dc;                          // what hDC hands out
+    QImage screen{0, 0, QImage::Format_RGB32}; // the picture at the screen's device pixel ratio
+    DeviceContext dc; // what hDC hands out; its size is the box's, kept apart from the image,
+                      // which is null while one side is 0
     std::map<std::pair<int, bool>, std::unique_ptr<FontFace>> faces; // by pixel size and weight
-    QSize size{0, 0};           // pixels; kept apart from the image,
-                                // which is null while one side is 0
     QString family;             // empty: the application font's
     bool paintPending = false;  // a paint event is on its way
     std::vector<QRect> touched; // drawn since the last repaint was scheduled, to be scheduled
@@ -189,10 +202,10 @@ int PictureBox::top() const {
     return state->widget->y();
 }
 int PictureBox::width() const {
-    return state->size.width();
+    return state->dc.size.width();
 }
 int PictureBox::height() const {
-    return state->size.height();
+    return state->dc.size.height();
 }
 
 void PictureBox::move(int left, int top) {
@@ -206,10 +219,10 @@ void PictureBox::setHeight(int height) {
 }
 
 int PictureBox::scaleWidth() const {
-    return state->size.width();
+    return state->dc.size.width();
 }
 int PictureBox::scaleHeight() const {
-    return state->size.height();
+    return state->dc.size.height();
 }
 
 void PictureBox::setForeColor(std::int32_t bgr) {
@@ -261,12 +274,27 @@ const QImage& PictureBox::screen() const {
 void PictureBox::resizeScreen(int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (QSize(width, height) == state->size)
+    if (QSize(width, height) == state->dc.size)
         return;
-    state->size = QSize(width, height);
-    state->screen = QImage(width, height, QImage::Format_RGB32);
-    state->screen.fill(Qt::black);
+    state->dc.size = QSize(width, height);
     state->widget->resize(width, height);
+    remakeScreen();
+}
+
+void PictureBox::matchPixelRatio() {
+    if (state->widget && state->widget->devicePixelRatio() != state->screen.devicePixelRatio())
+        remakeScreen();
+}
+
+// A black picture of the box's size in device pixels of the screen the box is on. Text is then
+// drawn at that resolution, while every position and size the program gives stays in the box's
+// own pixels.
+void PictureBox::remakeScreen() {
+    const qreal ratio = state->widget->devicePixelRatio();
+    const QRect area(QPoint(0, 0), state->dc.size);
+    state->screen = QImage(devicePixels(area, ratio).size(), QImage::Format_RGB32);
+    state->screen.setDevicePixelRatio(ratio);
+    state->screen.fill(Qt::black);
     raisePaint();
 }
 
@@ -331,6 +359,10 @@ void PictureBox::fontChanged() {
         found = state->faces.emplace(key, std::make_unique<FontFace>(font)).first;
     }
     state->dc.face = found->second.get();
+}
+
+QRect devicePixels(const QRect& rect, qreal ratio) {
+    return QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect();
 }
 
 // The union of the rectangles, built in bands from top to bottom: in each band of rows that no

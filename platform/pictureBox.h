@@ -15,10 +15,11 @@ namespace platform {
 class PictureWidget;
 
 // A picture box: a surface in pixel units, black background, that the program draws on through
-// its device context. It keeps the picture in an image of its own size; drawing goes into the
-// image and only the touched rectangles are copied to the screen. When the picture is lost (the
-// box is resized, shown again, or its window restored from minimised) it raises onPaint, once
-// for any number of such causes in one turn of the event loop, for the program to draw anew.
+// its device context. It keeps the picture in an image of its own size at the device pixel ratio
+// of its screen; drawing goes into the image and only the touched rectangles are copied to the
+// screen. When the picture is lost (the box is resized, shown again, moved to a screen of another
+// ratio, or its window restored from minimised) it raises onPaint, once for any number of such
+// causes in one turn of the event loop, for the program to draw anew.
 class PictureBox {
   public:
     explicit PictureBox(QWidget* parent);
@@ -62,7 +63,7 @@ class PictureBox {
     void setFocus();
     bool hasFocus() const;
 
-    // The current picture, for tests and screenshots.
+    // The current picture, in device pixels, for tests and screenshots.
     const QImage& screen() const;
 
     std::function<void()> onPaint;                                // the picture must be drawn
@@ -71,6 +72,8 @@ class PictureBox {
   private:
     friend class PictureWidget;
     void resizeScreen(int width, int height);
+    void matchPixelRatio();
+    void remakeScreen();
     void touch(const QRect& rect);
     void raisePaint();
     void fontChanged();

@@ -79,24 +79,28 @@ void paintLines(DeviceContext& dc, const std::vector<std::string_view>& lines, c
     }
 }
 
-// Writes an ASCII character with the painter in white on black, with room all round, and keeps
-// the pixels it set as runs. The mask is exact only if every pixel came out either untouched or
-// in full colour and none reached the edge of the room.
-std::unique_ptr<const GlyphMask> takeMask(const FontFace& face, char ch) {
+// Writes an ASCII character with the painter in white on black, with room all round, at the
+// given device pixel ratio, and keeps the device pixels it set as runs. The mask is exact only if
+// every pixel came out either untouched or in full colour and none reached the edge of the room.
+std::unique_ptr<const GlyphMask> takeMask(const FontFace& face, char ch, int ratio) {
     auto mask = std::make_unique<GlyphMask>();
+    mask->ratio = ratio;
     const int room = face.lineHeight + 8;
     const int advance = std::max(0, face.asciiAdvance[static_cast<unsigned char>(ch)]);
-    QImage scratch(advance + 2 * room, face.lineHeight + 2 * room, QImage::Format_RGB32);
+    QImage scratch(QSize(advance + 2 * room, face.lineHeight + 2 * room) * ratio,
+                   QImage::Format_RGB32);
+    scratch.setDevicePixelRatio(ratio);
     scratch.fill(Qt::black);
-    const int left = room;
-    const int baseline = room + face.ascent;
     {
         QPainter painter(&scratch);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(face.font);
         painter.setPen(QColor(Qt::white));
-        painter.drawText(left, baseline, lineText(std::string_view(&ch, 1)));
+        painter.drawText(room, room + face.ascent, lineText(std::string_view(&ch, 1)));
     }
+    // The point the character was written at, in device pixels.
+    const int left = room * ratio;
+    const int baseline = (room + face.ascent) * ratio;
     const QRgb black = qRgb(0, 0, 0);
     const QRgb white = qRgb(255, 255, 255);
     bool exact = true;
@@ -122,14 +126,15 @@ std::unique_ptr<const GlyphMask> takeMask(const FontFace& face, char ch) {
     return mask;
 }
 
-const GlyphMask& maskOf(const FontFace& face, char ch) {
+const GlyphMask& maskOf(const FontFace& face, char ch, int ratio) {
     auto& slot = face.asciiMasks[static_cast<unsigned char>(ch)];
-    if (!slot)
-        slot = takeMask(face, ch);
+    if (!slot || slot->ratio != ratio)
+        slot = takeMask(face, ch, ratio);
     return *slot;
 }
 
-// Sets the mask's pixels inside clip to the colour, the character's left edge at left.
+// Sets the mask's pixels inside clip to the colour, the character's left edge at left; all three in
+// device pixels.
 void writeMask(QImage& screen, const GlyphMask& mask, int left, int baseline, const QRect& clip,
                QRgb colour) {
     uchar* const bits = screen.bits();
@@ -158,7 +163,8 @@ void writeMask(QImage& screen, const GlyphMask& mask, int left, int baseline, co
 
 // One ASCII character on one line, as the falling letters are measured and written many times a
 // tick: the same measures and pixels as the painter, without setting up a painter or a text
-// layout.
+// layout. A mask is kept at whole device pixel ratios only: at a fractional one a character's
+// place falls between device pixels, and the painter places it.
 int oneCharacter(DeviceContext& dc, char ch, RECT* rect, unsigned format) {
     const FontFace& face = *dc.face;
     const int advance = face.asciiAdvance[static_cast<unsigned char>(ch)];
@@ -169,15 +175,18 @@ int oneCharacter(DeviceContext& dc, char ch, RECT* rect, unsigned format) {
         return height;
     }
     const QRect box(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1));
-    const QRect clip = box & dc.screen->rect();
+    const QRect clip = box & QRect(QPoint(0, 0), dc.size);
     if (clip.isEmpty())
         return height;
-    const GlyphMask& mask = maskOf(face, ch);
-    if (mask.exact) {
+    const qreal ratio = dc.screen->devicePixelRatio();
+    const int wholeRatio = static_cast<int>(ratio);
+    const GlyphMask* mask = wholeRatio == ratio ? &maskOf(face, ch, wholeRatio) : nullptr;
+    if (mask && mask->exact) {
         int left = rect->left;
         if (format & DT_CENTER)
             left += (rect->right - rect->left - advance) / 2;
-        writeMask(*dc.screen, mask, left, rect->top + face.ascent, clip, dc.colour.rgb());
+        writeMask(*dc.screen, *mask, left * wholeRatio, (rect->top + face.ascent) * wholeRatio,
+                  devicePixels(clip, ratio), dc.colour.rgb());
     } else {
         paintLines(dc, {std::string_view(&ch, 1)}, *rect, clip, format);
     }
@@ -209,7 +218,7 @@ int DrawTextA(HDC dc, const char* text, int count, RECT* rect, unsigned format) 
     }
 
     const QRect box(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1));
-    const QRect clip = box & dc->screen->rect();
+    const QRect clip = box & QRect(QPoint(0, 0), dc->size);
     if (clip.isEmpty())
         return height;
     paintLines(*dc, lines, *rect, clip, format);

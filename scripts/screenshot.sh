@@ -4,9 +4,19 @@
 # once the first letters are falling.
 #   bash scripts/screenshot.sh [output.png]     (default assets/screenshot.png)
 # SCREENSHOT_DELAY sets the seconds between New Game and the picture (default 3).
+# SCREENSHOT_SCALE=2 takes it on a screen scaled to 200%, as on a high-resolution laptop: 2560 x
+# 1600 at 192 dpi, with QT_SCALE_FACTOR=2 (default output assets/screenshot-200.png).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-output=${1:-assets/screenshot.png}
+scale=${SCREENSHOT_SCALE:-1}
+case $scale in
+1) screen=1024x768x24 dpi=96 output=${1:-assets/screenshot.png} ;;
+2) screen=2560x1600x24 dpi=192 output=${1:-assets/screenshot-200.png} ;;
+*)
+    echo "screenshot: SCREENSHOT_SCALE is 1 or 2" >&2
+    exit 2
+    ;;
+esac
 delay=${SCREENSHOT_DELAY:-3}
 
 bash scripts/setup.sh
@@ -14,11 +24,11 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel 2 --target velquist
 
 source scripts/lib/privateDisplay.sh
-startDisplay 1024x768x24 || {
+startDisplay "$screen" -dpi "$dpi" || {
     echo "screenshot: Xvfb did not start" >&2
     exit 1
 }
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale
 
 startWindowManager || {
     echo "screenshot: openbox did not start" >&2
@@ -35,10 +45,11 @@ if [[ -z "$window" ]]; then
 fi
 sleep 1 # let the maximised layout settle
 
-# New Game sits in the strip under the play area: 556 pixels from the client area's left edge
-# and 32 above its bottom (the strip is laid out from the bottom of the window).
+# New Game sits in the strip under the play area: 556 of the window's pixels from the client
+# area's left edge and 32 above its bottom (the strip is laid out from the bottom of the window);
+# X counts the screen's pixels, scale to a window pixel.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1
+xdotool mousemove --window "$window" $((556 * scale)) $((HEIGHT - 32 * scale)) click 1
 sleep "$delay"
 
 mkdir -p "$(dirname "$output")"

@@ -1,8 +1,9 @@
 # Sourced by the scripts that run the real window on a private X display. Gives them:
 #   work           a temporary folder, removed on exit;
 #   pids           processes started in the background, ended on exit in reverse order;
-#   startDisplay   starts Xvfb on a free display with a screen of the given size (1024x768x24)
-#                  and exports DISPLAY; answers non-zero, with Xvfb's log on stderr, if it fails;
+#   startDisplay   starts Xvfb on a free display with a screen of the given size (1024x768x24),
+#                  passing any further arguments to Xvfb (-dpi 192), and exports DISPLAY; answers
+#                  non-zero, with Xvfb's log on stderr, if it fails;
 #   startWindowManager  starts openbox on that display and waits until it takes windows;
 #                  answers non-zero if it does not.
 
@@ -20,7 +21,7 @@ trap endBackground EXIT
 
 startDisplay() {
     # Xvfb picks a free display number and writes it to the file.
-    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "$1" "${@:2}" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
     for _ in $(seq 100); do
         [[ -s "$work/display" ]] && break
