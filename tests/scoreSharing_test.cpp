@@ -23,6 +23,7 @@ using Entries = std::vector<std::pair<std::string, std::int32_t>>;
 class ScoreSharing : public ::testing::Test {
   protected:
     void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
         platform::setAppPathForTesting(folder.path().toStdString());
         platform::setDialogProvider(&dialogs);
     }
