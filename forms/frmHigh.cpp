@@ -88,6 +88,7 @@ void frmHigh::showEvent(QShowEvent* event) {
 }
 
 void frmHigh::Form_Activate() {
+    highScoreTable::refreshTable(scoreFile, highScores);
     clearLabels();
     showScores();
     cmdClose->setFocus();
@@ -95,23 +96,24 @@ void frmHigh::Form_Activate() {
 
 // --- Public methods ----------------------------------------------------------------------------
 
-bool frmHigh::isHighScore(const std::int32_t& score) const {
+bool frmHigh::isHighScore(const std::int32_t& score) {
+    highScoreTable::refreshTable(scoreFile, highScores);
     return highScoreTable::isHighScore(highScores, score);
 }
 
+// A score that beats no entry has no place: nothing changes and nothing is written.
 void frmHigh::addScore(const std::int32_t& score, const std::string& playerName) {
-    // A score that beats no entry has no place: nothing changes and nothing is written.
-    if (!highScoreTable::insertScore(highScores, score, highScoreTable::storedName(playerName)))
-        return;
-    saveScores();
+    warn(highScoreTable::addScore(scoreFile, highScores, score,
+                                  highScoreTable::storedName(playerName)));
+    // The merged table may hold fewer entries than the rows show, after a clear by another copy.
+    clearLabels();
     showScores();
 }
 
 // --- Buttons -----------------------------------------------------------------------------------
 
 void frmHigh::cmdClear_Click() {
-    highScoreTable::clearTable(highScores);
-    saveScores();
+    warn(highScoreTable::clearScores(scoreFile, highScores));
     clearLabels();
 }
 
@@ -122,16 +124,8 @@ void frmHigh::cmdClose_Click() {
 // --- Table, file and rows ----------------------------------------------------------------------
 
 void frmHigh::loadScores() {
-    const std::string warning = highScoreTable::loadTable(scoreFile, highScores);
-    if (!warning.empty())
-        warn(warning);
+    warn(highScoreTable::loadTable(scoreFile, highScores));
     showScores();
-}
-
-void frmHigh::saveScores() {
-    const std::string warning = highScoreTable::saveTable(scoreFile, highScores);
-    if (!warning.empty())
-        warn(warning);
 }
 
 // Fills the rows of the entries that hold a score; the other rows are left as they are.
@@ -152,6 +146,9 @@ void frmHigh::clearLabels() {
     }
 }
 
+// Shows a warning of the table's file; an empty text is no warning.
 void frmHigh::warn(const std::string& text) {
+    if (text.empty())
+        return;
     platform::msgBox(text, platform::vbExclamation, highScoresTitle);
 }

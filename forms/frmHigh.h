@@ -12,8 +12,9 @@ class QLabel;
 class QPushButton;
 class QShowEvent;
 
-// The "High Scores" window. It owns the ten-entry table, read from "HScores.dt" when it loads,
-// and shows it as ten rows of name and score over the buttons "Clear" and "Close".
+// The "High Scores" window. It owns the ten-entry table, read from "HScores.dt" when it loads and
+// again whenever it is shown or asked about a score, since another copy of the game may have
+// changed the file; it shows the table as ten rows of name and score over "Clear" and "Close".
 class frmHigh : public QDialog {
     Q_OBJECT
 
@@ -21,9 +22,10 @@ class frmHigh : public QDialog {
     // Loads the window hidden, owned by owner, and reads the table.
     explicit frmHigh(QWidget* owner);
 
-    // True when the score beats an entry of the table.
-    bool isHighScore(const std::int32_t& score) const;
-    // Enters the score under the name (UTF-8, as typed) and saves the table.
+    // True when the score beats an entry of the table as the file holds it now.
+    bool isHighScore(const std::int32_t& score);
+    // Enters the score under the name (UTF-8, as typed) into the table the file holds now and
+    // saves it.
     void addScore(const std::int32_t& score, const std::string& playerName);
 
     // The full path of the file the table is kept in.
@@ -47,7 +49,6 @@ class frmHigh : public QDialog {
     void Form_Load();
     void Form_Activate();
     void loadScores();
-    void saveScores();
     void showScores();
     void clearLabels();
     void warn(const std::string& text);

@@ -1,10 +1,12 @@
 #include "forms/highScoreTable.h"
 
 #include "platform/codePage.h"
+#include "platform/fileLock.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,6 +19,8 @@ namespace {
 constexpr char padding = ' ';        // fills a name up to 18 bytes
 constexpr mode_t newFileMode = 0666; // permissions of a new file, before the umask
 constexpr const char* notRegular = "it is not a regular file"; // reason for a device, pipe, ...
+constexpr const char* busyReason = "another copy of the game is using it";
+constexpr const char* removedReason = "another copy of the game removed it";
 
 // An open file descriptor, closed when it goes out of scope unless close() has been called, so
 // that every early return releases it while the normal path can check the close.
@@ -67,15 +71,51 @@ std::string notAFile(int fd) {
         return systemReason(EISDIR);
     if (!S_ISREG(info.st_mode))
         return notRegular;
+    if (info.st_nlink == 0) // its first save failed while this copy waited for the lock
+        return removedReason;
     return {};
+}
+
+// Locks the open file against the other copies of the game, then checks that it is a file the
+// table can live in; answers why not, or an empty text.
+std::string lockAndCheck(int fd, bool exclusive) {
+    switch (platform::lockFile(fd, exclusive)) {
+    case platform::FileLock::busy:
+        return busyReason;
+    case platform::FileLock::failed:
+        return systemReason(errno);
+    case platform::FileLock::held:
+        break;
+    }
+    return notAFile(fd);
+}
+
+// Reads up to the first 220 bytes of the open file.
+ReadResult readOpenFile(int fd) {
+    std::string bytes(fileBytes, '\0');
+    std::size_t got = 0;
+    while (got < fileBytes) {
+        const ssize_t n = ::pread(fd, bytes.data() + got, fileBytes - got, static_cast<off_t>(got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return readFailure(systemReason(errno));
+        }
+        if (n == 0)
+            break; // a short file
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+
+    ReadResult result;
+    result.status = ReadStatus::read;
+    result.table = decodeTable(bytes);
+    return result;
 }
 
 // Writes the table over the first 220 bytes of the open file, flushes it to the disk and closes
 // it, checking every step.
 WriteResult fillFile(FileDescriptor& file, const ScoreTable& table) {
-    if (std::string why = notAFile(file.get()); !why.empty())
-        return writeFailure(std::move(why));
-
     const FileImage image = encodeTable(table);
     std::size_t done = 0;
     while (done < fileBytes) {
@@ -96,6 +136,68 @@ WriteResult fillFile(FileDescriptor& file, const ScoreTable& table) {
     if (!file.close())
         return writeFailure(systemReason(errno));
     return WriteResult{true, {}};
+}
+
+// Writes what update makes of the table the file holds now, read under the same exclusive lock,
+// over the first 220 bytes of the file, creating it when missing. A file that this save made and
+// then could not fill is removed again, so that a failed save (a full disk, say) leaves no empty
+// or partial file in the table's place.
+WriteResult updateFile(const std::string& path,
+                       const std::function<ScoreTable(const ScoreTable&)>& update) {
+    // O_EXCL first tells whether this save makes the file, even when another copy makes it at
+    // the same moment. No O_TRUNC: the table goes over the first 220 bytes and the rest stays.
+    constexpr int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK;
+    int fd = ::open(path.c_str(), flags | O_EXCL, newFileMode);
+    const bool created = fd >= 0;
+    if (!created && errno == EEXIST)
+        fd = ::open(path.c_str(), flags, newFileMode);
+    FileDescriptor file(fd);
+    if (!file.isOpen())
+        return writeFailure(systemReason(errno));
+    WriteResult result;
+    if (std::string why = lockAndCheck(file.get(), true); !why.empty()) {
+        result = writeFailure(why);
+        result.busy = why == busyReason;
+    } else if (const ReadResult onDisk = readOpenFile(file.get());
+               onDisk.status == ReadStatus::failed) {
+        result = writeFailure(onDisk.reason); // what cannot be read is never written over
+    } else {
+        result = fillFile(file, update(onDisk.table));
+    }
+    // Removed while this save still holds the lock, so no other copy is writing to it.
+    if (!result.written && created)
+        ::unlink(path.c_str());
+    return result;
+}
+
+// The table the file holds with this run's unsaved changes put in, oldest first.
+ScoreTable withUnsaved(const ScoreFile& file, ScoreTable table) {
+    if (file.clearUnsaved)
+        clearTable(table);
+    for (const HighScore& entry : file.unsaved)
+        insertScore(table, entry.score, entry.playerName);
+    return table;
+}
+
+// The warning for a save that did not reach the disk.
+std::string saveFailureMessage(const std::string& path, const WriteResult& result) {
+    return result.busy ? lockBusyMessage(path) : writeFailureMessage(path, result.reason);
+}
+
+// Writes this run's unsaved changes into the table the file holds now; the table becomes the
+// merged one whenever the file could be read.
+std::string saveChanges(ScoreFile& file, ScoreTable& table) {
+    if (file.unreadable)
+        return saveRefusedMessage(file.path);
+    const WriteResult result = updateFile(file.path, [&](const ScoreTable& onDisk) {
+        table = withUnsaved(file, onDisk);
+        return table;
+    });
+    if (!result.written)
+        return saveFailureMessage(file.path, result);
+    file.clearUnsaved = false;
+    file.unsaved.clear();
+    return {};
 }
 
 } // namespace
@@ -200,46 +302,16 @@ ReadResult readFile(const std::string& path) {
             return ReadResult{};
         return readFailure(systemReason(errno));
     }
-    if (std::string why = notAFile(file.get()); !why.empty())
+    if (std::string why = lockAndCheck(file.get(), false); !why.empty())
         return readFailure(std::move(why));
-
-    std::string bytes(fileBytes, '\0');
-    std::size_t got = 0;
-    while (got < fileBytes) {
-        const ssize_t n = ::read(file.get(), bytes.data() + got, fileBytes - got);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return readFailure(systemReason(errno));
-        }
-        if (n == 0)
-            break; // a short file
-        got += static_cast<std::size_t>(n);
-    }
-    if (!file.close())
+    ReadResult result = readOpenFile(file.get());
+    if (result.status == ReadStatus::read && !file.close())
         return readFailure(systemReason(errno));
-    bytes.resize(got);
-
-    ReadResult result;
-    result.status = ReadStatus::read;
-    result.table = decodeTable(bytes);
     return result;
 }
 
 WriteResult writeFile(const std::string& path, const ScoreTable& table) {
-    // Whether the save makes the file: one it makes and then cannot fill is removed again, so
-    // that a failed save (a full disk, say) leaves no empty or partial file in the table's place.
-    struct stat existing {};
-    const bool wasMissing = ::lstat(path.c_str(), &existing) != 0 && errno == ENOENT;
-    // No O_TRUNC: the table goes over the first 220 bytes and anything after them stays.
-    FileDescriptor file(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, newFileMode));
-    if (!file.isOpen())
-        return writeFailure(systemReason(errno));
-    WriteResult result = fillFile(file, table);
-    if (!result.written && wasMissing)
-        ::unlink(path.c_str());
-    return result;
+    return updateFile(path, [&table](const ScoreTable&) { return table; });
 }
 
 std::string loadTable(ScoreFile& file, ScoreTable& table) {
@@ -256,8 +328,28 @@ std::string saveTable(const ScoreFile& file, const ScoreTable& table) {
         return saveRefusedMessage(file.path);
     const WriteResult result = writeFile(file.path, table);
     if (!result.written)
-        return writeFailureMessage(file.path, result.reason);
+        return saveFailureMessage(file.path, result);
     return {};
+}
+
+void refreshTable(const ScoreFile& file, ScoreTable& table) {
+    const ReadResult result = readFile(file.path);
+    if (result.status != ReadStatus::failed)
+        table = withUnsaved(file, result.table);
+}
+
+std::string addScore(ScoreFile& file, ScoreTable& table, std::int32_t score, const Name& name) {
+    if (!insertScore(table, score, name))
+        return {};
+    file.unsaved.push_back(HighScore{name, score});
+    return saveChanges(file, table);
+}
+
+std::string clearScores(ScoreFile& file, ScoreTable& table) {
+    clearTable(table);
+    file.clearUnsaved = true;
+    file.unsaved.clear();
+    return saveChanges(file, table);
 }
 
 std::string readFailureMessage(const std::string& path, const std::string& reason) {
@@ -275,6 +367,11 @@ std::string saveRefusedMessage(const std::string& path) {
     return "The high scores were not saved: the file \"" + path +
            "\" could not be read when the game started, and saving would write over the scores "
            "it holds.\n\nThe table is kept for as long as the game runs.";
+}
+
+std::string lockBusyMessage(const std::string& path) {
+    return "The high scores could not be saved to the file \"" + path + "\": " + busyReason +
+           ".\n\nThe table is kept, and saved the next time it changes.";
 }
 
 } // namespace highScoreTable

@@ -6,9 +6,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The ten best scores and their file "HScores.dt": the record layout, the rules for a place in the
 // table, and reading and writing the file. The high-score window holds the table and calls these.
+// Copies of the game running at once may share the file: each save reads the table the file
+// holds now and writes its changes into it, under a lock the copies take turns with.
 namespace highScoreTable {
 
 constexpr std::size_t entryCount = 10; // entries in the table; index 0 is the best
@@ -87,32 +90,48 @@ struct ReadResult {
 struct WriteResult {
     bool written = false; // all 220 bytes are on the disk and the file is closed
     std::string reason;   // the system's reason when not written
+    bool busy = false;    // another copy of the game kept the file locked
 };
 
-// Reads up to the first 220 bytes of the file.
+// Reads up to the first 220 bytes of the file, under a lock shared with other readers.
 ReadResult readFile(const std::string& path);
 // Writes the table over the first 220 bytes of the file, creating it when missing and leaving any
-// bytes after them; checks the open, every write, the flush to disk and the close. A file that the
-// save created is removed again when the save fails.
+// bytes after them; checks the open, the lock, every write, the flush to disk and the close. A
+// file that the save created is removed again when the save fails.
 WriteResult writeFile(const std::string& path, const ScoreTable& table);
 
 // The file as this run knows it.
 struct ScoreFile {
     std::string path;        // full path of "HScores.dt"
     bool unreadable = false; // it was there but could not be read: writing would destroy it
+    // Changes of this run that a failed save left off the disk; every later save and refresh
+    // puts them into what the file holds, until a save writes them.
+    bool clearUnsaved = false;        // the table was emptied
+    std::vector<HighScore> unsaved{}; // scores entered since then, oldest first
 };
 
 // Loads the table from the file: a missing file gives an empty table; an unreadable one gives an
 // empty table, marks the file as never to be written, and answers the warning to show. Answers an
 // empty text when there is nothing to warn about.
 std::string loadTable(ScoreFile& file, ScoreTable& table);
-// Saves the table, unless the file was unreadable at load; answers the warning to show when the
-// table was not saved, or an empty text once it is on the disk.
+// Saves the whole table, unless the file was unreadable at load; answers the warning to show when
+// the table was not saved, or an empty text once it is on the disk.
 std::string saveTable(const ScoreFile& file, const ScoreTable& table);
+// The table as the file holds it now, with this run's unsaved changes in it. A file that cannot
+// be read leaves the table as it is, silently: the next save tells of it.
+void refreshTable(const ScoreFile& file, ScoreTable& table);
+// Enters the score in the table and saves it: the table the file holds now, read under the lock
+// the save holds, takes it and any unsaved ones, and the table becomes what was written. A save
+// that fails keeps the score in the table and as unsaved. A score that beats no entry of the
+// table changes nothing. Answers the warning to show, or an empty text.
+std::string addScore(ScoreFile& file, ScoreTable& table, std::int32_t score, const Name& name);
+// Empties the table and saves it; scores not yet saved go with it. Answers as addScore.
+std::string clearScores(ScoreFile& file, ScoreTable& table);
 
 // Warnings for the user, naming the file and the reason.
 std::string readFailureMessage(const std::string& path, const std::string& reason);
 std::string writeFailureMessage(const std::string& path, const std::string& reason);
 std::string saveRefusedMessage(const std::string& path);
+std::string lockBusyMessage(const std::string& path);
 
 } // namespace highScoreTable
