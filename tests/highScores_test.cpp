@@ -1,0 +1,329 @@
+// The high scores through the real program: the High Scores window, and games played to the name
+// box with faults around the file "HScores.dt": symbolic links that lead nowhere or in a circle, a
+// file system with no room left, and permissions that forbid reading or writing. Each must warn
+// clearly, keep the scores in memory, and leave the disk as it was unless a save succeeded.
+#include "forms/frmHigh.h"
+#include "forms/highScoreTable.h"
+#include "game/gameCode.h"
+#include "platform/appPath.h"
+#include "support/gameFixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+
+#include <fcntl.h>
+#include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace highScoreTable;
+
+namespace {
+
+constexpr const char* smallDisk = "/tmp/small"; // 64 KiB, filled up by the full-disk cases
+std::string noSmallDisk;                        // why the full-disk cases cannot run
+
+// Runs before main, while the process has one thread. Root reads and writes whatever the
+// permissions say, so a process started as root gives root up for the user 65534; before that it
+// moves into a mount namespace of its own with a fresh /tmp and mounts the small file system
+// there, so that both go away with the process.
+const bool unprivileged = [] {
+    if (::geteuid() != 0) {
+        noSmallDisk = "mounting a file system needs root";
+        return true;
+    }
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", "/tmp", "tmpfs", MS_NOSUID | MS_NODEV, "mode=1777") != 0 ||
+        ::mkdir(smallDisk, 0755) != 0 ||
+        ::mount("tmpfs", smallDisk, "tmpfs", MS_NOSUID | MS_NODEV,
+                "size=64k,mode=0755,uid=65534,gid=65534") != 0)
+        noSmallDisk = std::string("this machine allows no tmpfs: ") + std::strerror(errno);
+    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+        return false;
+    // A process that changed its user may not be traced; LeakSanitizer traces it at exit.
+    ::prctl(PR_SET_DUMPABLE, 1);
+    return true;
+}();
+
+using Bytes = std::vector<unsigned char>;
+using Entries = std::vector<std::pair<std::string, std::int32_t>>; // name and score
+using Rows = std::vector<std::pair<std::string, std::string>>;     // name and score as shown
+using Texts = std::vector<std::string>;
+
+// The whole content of a file, or nothing when it cannot be opened.
+std::optional<Bytes> readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeBytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
+}
+
+// The file of these entries (names in UTF-8, as typed), in the game's own encoding, whose bytes
+// are pinned down by the table's own tests.
+Bytes fileOf(const Entries& entries) {
+    ScoreTable table{};
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        table[i] = HighScore{storedName(entries[i].first), entries[i].second};
+    const FileImage image = encodeTable(table);
+    return Bytes(image.begin(), image.end());
+}
+
+// The window's ten rows as its labels hold them.
+Rows rowsOf(const frmHigh& high) {
+    Rows rows;
+    for (std::size_t i = 0; i < 10; ++i)
+        rows.emplace_back(high.lblPlayer[i]->text().toStdString(),
+                          high.lblScore[i]->text().toStdString());
+    return rows;
+}
+
+// The rows of these entries (names as shown), then blank rows.
+Rows rowsShowing(const Entries& entries) {
+    Rows rows;
+    for (const auto& [name, score] : entries)
+        rows.emplace_back(name, std::to_string(score));
+    rows.resize(10);
+    return rows;
+}
+
+// The real program started in a program folder of the test's choosing.
+class HighScores : public GameFixture {
+  protected:
+    // Starts the program afresh in folder, as a new run would; boxes seen so far are forgotten.
+    void startProgramIn(const std::string& folder) {
+        window.reset();
+        dialogs.messageBoxes.clear();
+        file = folder + "/HScores.dt";
+        platform::setAppPathForTesting(folder);
+        resetEngineState();
+        window = std::make_unique<frmMain>();
+        window->showMaximized();
+    }
+
+    // Plays a game and loses it: the first letter hit, then a key that matches no letter makes
+    // them all fast, and the ticks run until one reaches the bottom. Answers the name box with
+    // name, and answers the score.
+    std::int32_t loseAGame(const std::string& name) {
+        dialogs.answers = {name};
+        const std::size_t boxesBefore = dialogs.inputBoxes.size();
+        window->cmdBegin->click();
+        while (gameCode::levelIntro && tick() == 1) {
+        }
+        release(keyOf(gameCode::letters.front().letter));
+        std::int32_t miss = 'A';
+        while (std::any_of(gameCode::letters.begin(), gameCode::letters.end(),
+                           [&](const auto& letter) { return letter.letter == miss; }))
+            ++miss;
+        release(keyOf(miss));
+        tick(2000);
+        EXPECT_TRUE(gameCode::gameOver);
+        EXPECT_EQ(dialogs.inputBoxes.size(), boxesBefore + 1) << "no name box";
+        return gameCode::gameScore;
+    }
+
+    static Qt::Key keyOf(std::int32_t code) { return static_cast<Qt::Key>(Qt::Key_A + code - 'A'); }
+
+    // The texts of the warnings since the program started, every one an exclamation box titled
+    // "High Scores".
+    Texts warnings() const {
+        Texts texts;
+        for (const auto& box : dialogs.messageBoxes) {
+            EXPECT_EQ(box.style, platform::vbExclamation);
+            EXPECT_EQ(box.title, "High Scores");
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+
+    // Opens the window from the menu, runs whileOpen on it, and closes it.
+    void withHighScoresOpen(const std::function<void(frmHigh&)>& whileOpen) {
+        frmHigh* high = window->highScores;
+        QTimer::singleShot(0, high, [&] {
+            whileOpen(*high);
+            high->cmdClose->click();
+        });
+        window->mnuHigh->trigger();
+    }
+
+    // The rows the player sees on opening the window.
+    Rows rows() {
+        Rows shown;
+        withHighScoresOpen([&](frmHigh& high) { shown = rowsOf(high); });
+        return shown;
+    }
+
+    std::string file = folderPath() + "/HScores.dt";
+};
+
+} // namespace
+
+// The menu shows the window modally over the main window: the file's entries in its order, names
+// as plain text without their outer spaces, entries with score 0 blank, and "Close" focused, then
+// "Clear" on the tab key. "Clear" blanks the rows at once, stays open, and leaves 220 zero bytes.
+TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
+    writeBytes(
+        file,
+        fileOf({{"Ada", 5000}, {"  <b>Bo</b>  ", 4000}, {"Zoë", 900}, {"", 0}, {"Ghost", 0}}));
+    startProgramIn(folderPath());
+    EXPECT_EQ(window->highScores->parentWidget(), window.get());
+    withHighScoresOpen([&](frmHigh& high) {
+        EXPECT_EQ(QApplication::activeModalWidget(), &high);
+        EXPECT_EQ(rowsOf(high), rowsShowing({{"Ada", 5000}, {"<b>Bo</b>", 4000}, {"Zoë", 900}}));
+        for (const QLabel* label : high.findChildren<QLabel*>())
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+        EXPECT_EQ(high.focusWidget(), high.cmdClose);
+        QTest::keyClick(&high, Qt::Key_Tab);
+        EXPECT_EQ(high.focusWidget(), high.cmdClear);
+        high.cmdClear->click();
+        EXPECT_TRUE(high.isVisible());
+        EXPECT_EQ(rowsOf(high), rowsShowing({}));
+    });
+    EXPECT_EQ(readBytes(file), fileOf({}));
+    withHighScoresOpen([&](frmHigh& high) {
+        EXPECT_EQ(rowsOf(high), rowsShowing({}));
+        EXPECT_EQ(high.focusWidget(), high.cmdClose);
+    });
+    EXPECT_FALSE(window->highScores->isVisible());
+    EXPECT_EQ(warnings(), Texts{});
+}
+
+// A score with no place changes nothing and writes nothing, not even the same table again.
+TEST_F(HighScores, ScoreBeatingNoEntryChangesAndWritesNothing) {
+    Entries full;
+    for (int i = 0; i < 10; ++i)
+        full.emplace_back("P" + std::to_string(i), 100 - 10 * i);
+    writeBytes(file, fileOf(full));
+    startProgramIn(folderPath());
+    EXPECT_FALSE(window->highScores->isHighScore(10));
+    const Bytes elsewhere(220, 'A'); // written by something else meanwhile; a save would go over it
+    writeBytes(file, elsewhere);
+    window->highScores->addScore(10, "Late");
+    EXPECT_EQ(readBytes(file), elsewhere);
+    EXPECT_EQ(rows(), rowsShowing(full));
+    EXPECT_EQ(warnings(), Texts{});
+}
+
+namespace {
+
+struct Fault {
+    const char* name;
+    bool onFullDisk;     // the program folder is on a file system with no room left
+    const char* linkTo;  // "HScores.dt" is a symbolic link to this, from the program folder
+    int fileMode;        // "HScores.dt" holds Ada's 5000 and a tail, with this mode; -1: no file
+    mode_t folderMode;   // the program folder's mode
+    const char* reason;  // the system's reason in the warnings; nullptr when every save succeeds
+    bool unreadable;     // the load fails, and every save is refused
+    const char* savedTo; // where the saves land, from the program folder; nullptr: nowhere
+};
+
+const char* denied = "Permission denied";
+const Fault faults[] = {
+    {"None", false, nullptr, -1, 0755, nullptr, false, "HScores.dt"},
+    {"LinkIntoAMissingFolder", false, "gone/HScores.dt", -1, 0755, "No such file or directory",
+     false, nullptr},
+    {"LinkToAMissingFile", false, "elsewhere.dt", -1, 0755, nullptr, false, "elsewhere.dt"},
+    {"LinkToItself", false, "HScores.dt", -1, 0755, "Too many levels of symbolic links", true,
+     nullptr},
+    {"FullDiskNoFileYet", true, nullptr, -1, 0755, "No space left on device", false, nullptr},
+    {"FullDiskFileThere", true, nullptr, 0644, 0755, nullptr, false, "HScores.dt"},
+    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, denied, false, nullptr},
+    {"ReadOnlyFolderWritableFile", false, nullptr, 0644, 0555, nullptr, false, "HScores.dt"},
+    {"ReadOnlyFile", false, nullptr, 0444, 0755, denied, false, nullptr},
+    {"WriteOnlyFile", false, nullptr, 0200, 0755, denied, true, nullptr},
+    {"FileWithNoPermissions", false, nullptr, 0000, 0755, denied, true, nullptr},
+    {"UnsearchableFolder", false, nullptr, 0644, 0600, denied, true, nullptr},
+};
+
+class FileFaults : public HighScores, public ::testing::WithParamInterface<Fault> {};
+
+} // namespace
+
+// Two games played to the name box, with the file's fault in place from the program's start.
+TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
+    const Fault& f = GetParam();
+    ASSERT_TRUE(unprivileged) << "could not give up root";
+    if (f.onFullDisk && !noSmallDisk.empty())
+        GTEST_SKIP() << "full file system not tried: " << noSmallDisk;
+    const std::string folder = (f.onFullDisk ? smallDisk : folderPath()) + std::string("/program");
+    fs::remove_all(folder);
+    ASSERT_TRUE(fs::create_directory(folder));
+    file = folder + "/HScores.dt";
+    const Entries ada = {{"Ada", 5000}};
+    // A file there before the program starts has a tail past the table's 220 bytes, which stays.
+    const auto withTail = [&](Bytes bytes) {
+        if (f.fileMode >= 0)
+            bytes.insert(bytes.end(), {'t', 'a', 'i', 'l'});
+        return bytes;
+    };
+    if (f.linkTo) {
+        ASSERT_EQ(::symlink(f.linkTo, file.c_str()), 0) << std::strerror(errno);
+    }
+    if (f.fileMode >= 0) {
+        writeBytes(file, withTail(fileOf(ada)));
+        ASSERT_EQ(::chmod(file.c_str(), static_cast<mode_t>(f.fileMode)), 0);
+    }
+    if (f.onFullDisk) {
+        // A file of its own in the folder takes every free block.
+        std::ofstream filler(folder + "/filler");
+        for (const std::string block(4096, 'x'); filler << block;) {
+        }
+    }
+    ASSERT_EQ(::chmod(folder.c_str(), f.folderMode), 0);
+
+    startProgramIn(folder);
+    const std::string readWarning = f.unreadable ? readFailureMessage(file, f.reason) : "";
+    EXPECT_EQ(warnings(), f.unreadable ? Texts{readWarning} : Texts{});
+    Entries entries = f.fileMode >= 0 && !f.unreadable ? ada : Entries{};
+    EXPECT_EQ(rows(), rowsShowing(entries));
+    entries.emplace_back("Ann", loseAGame("Ann"));
+    entries.emplace_back("Bo", loseAGame("Bo"));
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    // The rows follow the table at once, although the window is hidden.
+    EXPECT_EQ(rowsOf(*window->highScores), rowsShowing(entries));
+    Texts expected;
+    if (f.unreadable)
+        expected = {readWarning, saveRefusedMessage(file), saveRefusedMessage(file)};
+    else if (f.reason)
+        expected.assign(2, writeFailureMessage(file, f.reason));
+    EXPECT_EQ(warnings(), expected);
+
+    // The disk: a link as it was, and the file as it was unless the saves succeeded. The folder
+    // is made writable again first, so that it can be removed.
+    ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
+    if (f.linkTo) {
+        EXPECT_EQ(fs::read_symlink(file), f.linkTo);
+    }
+    std::optional<Bytes> disk;
+    if (f.savedTo || f.fileMode >= 0)
+        disk = withTail(fileOf(f.savedTo ? entries : ada));
+    if (f.fileMode >= 0) {
+        ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+    }
+    EXPECT_EQ(readBytes(folder + "/" + (f.savedTo ? f.savedTo : "HScores.dt")), disk);
+}
+
+INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
+                         [](const auto& info) { return std::string(info.param.name); });
