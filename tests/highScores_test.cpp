@@ -6,6 +6,7 @@
 #include "forms/highScoreTable.h"
 #include "game/gameCode.h"
 #include "platform/appPath.h"
+#include "platform/codePage.h"
 #include "support/gameFixture.h"
 
 #include <QApplication>
@@ -24,11 +25,11 @@
 #include <functional>
 #include <optional>
 
-#include <fcntl.h>
 #include <grp.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -63,9 +64,19 @@ const bool unprivileged = [] {
 }();
 
 using Bytes = std::vector<unsigned char>;
-using Entries = std::vector<std::pair<std::string, std::int32_t>>; // name and score
-using Rows = std::vector<std::pair<std::string, std::string>>;     // name and score as shown
+using Rows = std::vector<std::pair<std::string, std::string>>; // name and score as shown
 using Texts = std::vector<std::string>;
+
+// A name as typed into the name box, as stored in the file (NFC, Windows-1252 with '?' for what it
+// lacks, cut to 18 bytes) and as shown (without its outer spaces).
+struct Player {
+    std::string typed, stored, shown;
+};
+const Player ada{"", "Ada\x81\x8D\x8F\x90\x9D", "Ada\u0081\u008D\u008F\u0090\u009D"};
+const Player ann{"  Zoë Œuvre-Ÿ €uro and more", "  Zo\xEB \x8Cuvre-\x9F \x80uro",
+                 "Zoë Œuvre-Ÿ €uro"};
+const Player bo{"e\xCC\x81t\xC3\xA9 李", "\xE9t\xE9 ?", "été ?"};
+using Entries = std::vector<std::pair<Player, std::int32_t>>;
 
 // The whole content of a file, or nothing when it cannot be opened.
 std::optional<Bytes> readBytes(const std::string& path) {
@@ -80,14 +91,18 @@ void writeBytes(const std::string& path, const Bytes& bytes) {
         .write(reinterpret_cast<const char*>(bytes.data()), std::ssize(bytes));
 }
 
-// The file of these entries (names in UTF-8, as typed), in the game's own encoding, whose bytes
-// are pinned down by the table's own tests.
+// The file of these entries, built by hand: each stored name padded with spaces to 18 bytes, then
+// the score as 4 bytes, least significant first; zero bytes up to 220.
 Bytes fileOf(const Entries& entries) {
-    ScoreTable table{};
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        table[i] = HighScore{storedName(entries[i].first), entries[i].second};
-    const FileImage image = encodeTable(table);
-    return Bytes(image.begin(), image.end());
+    Bytes bytes;
+    for (const auto& [player, score] : entries) {
+        bytes.insert(bytes.end(), player.stored.begin(), player.stored.end());
+        bytes.resize(bytes.size() + 18 - player.stored.size(), ' ');
+        for (int i = 0; i < 4; ++i)
+            bytes.push_back(static_cast<unsigned char>(static_cast<std::uint32_t>(score) >> 8 * i));
+    }
+    bytes.resize(std::max<std::size_t>(bytes.size(), 220), 0);
+    return bytes;
 }
 
 // The window's ten rows as its labels hold them.
@@ -99,11 +114,11 @@ Rows rowsOf(const frmHigh& high) {
     return rows;
 }
 
-// The rows of these entries (names as shown), then blank rows.
+// The rows of these entries, then blank rows.
 Rows rowsShowing(const Entries& entries) {
     Rows rows;
-    for (const auto& [name, score] : entries)
-        rows.emplace_back(name, std::to_string(score));
+    for (const auto& [player, score] : entries)
+        rows.emplace_back(player.shown, std::to_string(score));
     rows.resize(10);
     return rows;
 }
@@ -157,20 +172,18 @@ class HighScores : public GameFixture {
         return texts;
     }
 
-    // Opens the window from the menu, runs whileOpen on it, and closes it.
-    void withHighScoresOpen(const std::function<void(frmHigh&)>& whileOpen) {
+    // Opens the window from the menu as the player would, runs whileOpen on it when given, and
+    // closes it. Answers the rows shown on opening.
+    Rows openHighScores(const std::function<void(frmHigh&)>& whileOpen = {}) {
         frmHigh* high = window->highScores;
+        Rows shown;
         QTimer::singleShot(0, high, [&] {
-            whileOpen(*high);
+            shown = rowsOf(*high);
+            if (whileOpen)
+                whileOpen(*high);
             high->cmdClose->click();
         });
         window->mnuHigh->trigger();
-    }
-
-    // The rows the player sees on opening the window.
-    Rows rows() {
-        Rows shown;
-        withHighScoresOpen([&](frmHigh& high) { shown = rowsOf(high); });
         return shown;
     }
 
@@ -179,18 +192,29 @@ class HighScores : public GameFixture {
 
 } // namespace
 
-// The menu shows the window modally over the main window: the file's entries in its order, names
-// as plain text without their outer spaces, entries with score 0 blank, and "Close" focused, then
-// "Clear" on the tab key. "Clear" blanks the rows at once, stays open, and leaves 220 zero bytes.
+// Every byte a file can hold, the five that Windows-1252 leaves undefined among them, decodes to a
+// character that encodes back to the same byte.
+TEST(CodePage, EveryByteValueRoundTrips) {
+    for (int value = 0; value < 256; ++value) {
+        const std::string byte(1, static_cast<char>(value));
+        EXPECT_EQ(platform::toAnsi(platform::fromAnsi(byte)), byte) << value;
+    }
+}
+
+// The menu shows the window modally over the main window: the records the file holds whole, in
+// its order, names as plain text without their outer spaces, and entries with score 0 blank;
+// "Close" has the focus, then "Clear" on the tab key. "Clear" blanks the rows at once and stays
+// open, and the file becomes 220 zero bytes.
 TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
-    writeBytes(
-        file,
-        fileOf({{"Ada", 5000}, {"  <b>Bo</b>  ", 4000}, {"Zoë", 900}, {"", 0}, {"Ghost", 0}}));
+    const Player bob{"", "  <b>Bob</b>", "<b>Bob</b>"}, zoe{"", "Zo\xEB", "Zoë"};
+    const Player none{"", "", ""}, ghost{"", "Ghost", "Ghost"}, cut{"", "Cut", "Cut"};
+    Bytes bytes = fileOf({{ada, 5000}, {bob, 4000}, {zoe, 900}, {none, 0}, {ghost, 0}, {cut, 257}});
+    bytes.resize(5 * 22 + 20); // the last record is cut off within its score
+    writeBytes(file, bytes);
     startProgramIn(folderPath());
     EXPECT_EQ(window->highScores->parentWidget(), window.get());
-    withHighScoresOpen([&](frmHigh& high) {
+    const Rows shown = openHighScores([&](frmHigh& high) {
         EXPECT_EQ(QApplication::activeModalWidget(), &high);
-        EXPECT_EQ(rowsOf(high), rowsShowing({{"Ada", 5000}, {"<b>Bo</b>", 4000}, {"Zoë", 900}}));
         for (const QLabel* label : high.findChildren<QLabel*>())
             EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
         EXPECT_EQ(high.focusWidget(), high.cmdClose);
@@ -200,28 +224,11 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
         EXPECT_TRUE(high.isVisible());
         EXPECT_EQ(rowsOf(high), rowsShowing({}));
     });
+    EXPECT_EQ(shown, rowsShowing({{ada, 5000}, {bob, 4000}, {zoe, 900}}));
     EXPECT_EQ(readBytes(file), fileOf({}));
-    withHighScoresOpen([&](frmHigh& high) {
-        EXPECT_EQ(rowsOf(high), rowsShowing({}));
-        EXPECT_EQ(high.focusWidget(), high.cmdClose);
-    });
+    EXPECT_EQ(openHighScores([&](frmHigh& high) { EXPECT_EQ(high.focusWidget(), high.cmdClose); }),
+              rowsShowing({}));
     EXPECT_FALSE(window->highScores->isVisible());
-    EXPECT_EQ(warnings(), Texts{});
-}
-
-// A score with no place changes nothing and writes nothing, not even the same table again.
-TEST_F(HighScores, ScoreBeatingNoEntryChangesAndWritesNothing) {
-    Entries full;
-    for (int i = 0; i < 10; ++i)
-        full.emplace_back("P" + std::to_string(i), 100 - 10 * i);
-    writeBytes(file, fileOf(full));
-    startProgramIn(folderPath());
-    EXPECT_FALSE(window->highScores->isHighScore(10));
-    const Bytes elsewhere(220, 'A'); // written by something else meanwhile; a save would go over it
-    writeBytes(file, elsewhere);
-    window->highScores->addScore(10, "Late");
-    EXPECT_EQ(readBytes(file), elsewhere);
-    EXPECT_EQ(rows(), rowsShowing(full));
     EXPECT_EQ(warnings(), Texts{});
 }
 
@@ -270,7 +277,7 @@ TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
     fs::remove_all(folder);
     ASSERT_TRUE(fs::create_directory(folder));
     file = folder + "/HScores.dt";
-    const Entries ada = {{"Ada", 5000}};
+    const Entries before = {{ada, 5000}};
     // A file there before the program starts has a tail past the table's 220 bytes, which stays.
     const auto withTail = [&](Bytes bytes) {
         if (f.fileMode >= 0)
@@ -281,7 +288,7 @@ TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
         ASSERT_EQ(::symlink(f.linkTo, file.c_str()), 0) << std::strerror(errno);
     }
     if (f.fileMode >= 0) {
-        writeBytes(file, withTail(fileOf(ada)));
+        writeBytes(file, withTail(fileOf(before)));
         ASSERT_EQ(::chmod(file.c_str(), static_cast<mode_t>(f.fileMode)), 0);
     }
     if (f.onFullDisk) {
@@ -293,21 +300,23 @@ TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
     ASSERT_EQ(::chmod(folder.c_str(), f.folderMode), 0);
 
     startProgramIn(folder);
-    const std::string readWarning = f.unreadable ? readFailureMessage(file, f.reason) : "";
-    EXPECT_EQ(warnings(), f.unreadable ? Texts{readWarning} : Texts{});
-    Entries entries = f.fileMode >= 0 && !f.unreadable ? ada : Entries{};
-    EXPECT_EQ(rows(), rowsShowing(entries));
-    entries.emplace_back("Ann", loseAGame("Ann"));
-    entries.emplace_back("Bo", loseAGame("Bo"));
+    const Texts atLoad = f.unreadable ? Texts{readFailureMessage(file, f.reason)} : Texts{};
+    EXPECT_EQ(warnings(), atLoad);
+    Entries entries = f.fileMode >= 0 && !f.unreadable ? before : Entries{};
+    EXPECT_EQ(openHighScores(), rowsShowing(entries));
+    entries.emplace_back(ann, loseAGame(ann.typed));
+    entries.emplace_back(bo, loseAGame(bo.typed));
     std::stable_sort(entries.begin(), entries.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
+    // A score with no place changes nothing and saves nothing, so it warns of nothing either.
+    EXPECT_FALSE(window->highScores->isHighScore(0));
+    window->highScores->addScore(0, "Late");
     // The rows follow the table at once, although the window is hidden.
     EXPECT_EQ(rowsOf(*window->highScores), rowsShowing(entries));
-    Texts expected;
-    if (f.unreadable)
-        expected = {readWarning, saveRefusedMessage(file), saveRefusedMessage(file)};
-    else if (f.reason)
-        expected.assign(2, writeFailureMessage(file, f.reason));
+    Texts expected = atLoad; // and a warning for each game's save
+    if (f.reason)
+        expected.resize(atLoad.size() + 2, f.unreadable ? saveRefusedMessage(file)
+                                                        : writeFailureMessage(file, f.reason));
     EXPECT_EQ(warnings(), expected);
 
     // The disk: a link as it was, and the file as it was unless the saves succeeded. The folder
@@ -316,13 +325,12 @@ TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
     if (f.linkTo) {
         EXPECT_EQ(fs::read_symlink(file), f.linkTo);
     }
-    std::optional<Bytes> disk;
-    if (f.savedTo || f.fileMode >= 0)
-        disk = withTail(fileOf(f.savedTo ? entries : ada));
     if (f.fileMode >= 0) {
         ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
     }
-    EXPECT_EQ(readBytes(folder + "/" + (f.savedTo ? f.savedTo : "HScores.dt")), disk);
+    const std::optional<Bytes> disk = withTail(fileOf(f.savedTo ? entries : before));
+    EXPECT_EQ(readBytes(folder + "/" + (f.savedTo ? f.savedTo : "HScores.dt")),
+              f.savedTo || f.fileMode >= 0 ? disk : std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),

@@ -2,8 +2,9 @@
 // entered and saved. The records the bytes hold whole must come back byte for byte, a record cut
 // off part-way and the ones after it must come back empty, bytes past the 220th must stay
 // untouched, and the score must land in front of the first lower score, the rest moving down.
-// The checks are the point of a target: they stay on in every build type, and a failed one aborts,
-// so that libFuzzer keeps the input.
+
+// The checks are the point of a target: they stay on in every build type, and a failed one
+// aborts, so that libFuzzer keeps the input.
 #undef NDEBUG
 #include <cassert>
 
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -19,69 +21,53 @@
 #include <unistd.h>
 
 using namespace highScoreTable;
-using Bytes = std::vector<unsigned char>;
 
 namespace {
 
-// A folder of its own for the file, on a memory file system where there is one, so that the flush
-// of every save costs nothing. Removed when the fuzzer exits.
-struct ScratchFile {
-    ScratchFile() {
-        folder = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/fuzz-XXXXXX" : "/tmp/fuzz-XXXXXX";
-        const char* made = ::mkdtemp(folder.data());
-        assert(made != nullptr);
-    }
-    ~ScratchFile() {
-        ::unlink(scoreFilePath(folder).c_str());
-        ::rmdir(folder.c_str());
-    }
-    std::string folder;
-};
+// On a memory file system where there is one, so that the flush of every save costs nothing.
+const std::string path = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
+                         "/velquist-fuzz-" + std::to_string(::getpid()) + ".dt";
+const int removedAtExit = std::atexit([] { ::unlink(path.c_str()); });
 
-Bytes contentOf(const std::string& path) {
+// The file's content: the 220 bytes given, then the input's bytes past the 220th.
+bool fileHolds(std::string image, const std::string& input) {
     std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The table's file image followed by the bytes past the 220th of the fuzz input.
-Bytes withTail(const FileImage& image, const std::uint8_t* data, std::size_t size) {
-    Bytes bytes(image.begin(), image.end());
-    if (size > fileBytes)
-        bytes.insert(bytes.end(), data + fileBytes, data + size);
-    return bytes;
+    image.resize(fileBytes, '\0');
+    return std::string(std::istreambuf_iterator<char>(in), {}) ==
+           image + input.substr(std::min(input.size(), fileBytes));
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const ScratchFile scratch;
-    ScoreFile file{scoreFilePath(scratch.folder)};
-    std::ofstream(file.path, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    std::ofstream(path, std::ios::binary) << input;
+    ScoreFile file{path};
     ScoreTable table{};
     assert(loadTable(file, table).empty());
     assert(saveTable(file, table).empty());
-    FileImage expected{};
-    std::copy_n(data, std::min(size / recordBytes, entryCount) * recordBytes, expected.begin());
-    assert(contentOf(file.path) == withTail(expected, data, size));
+    // The records the input holds whole, then zeros.
+    assert(
+        fileHolds(input.substr(0, std::min(size / recordBytes, entryCount) * recordBytes), input));
 
-    // The score from the last four bytes, under the first 18 bytes as its name.
+    // The score from the last four bytes, under the first 18 as its name, against a model: the
+    // table as a list, the entry put in front of its first lower score, cut to ten.
     std::int32_t score = 0;
     std::copy_n(data + size - std::min<std::size_t>(size, 4), std::min<std::size_t>(size, 4),
-                reinterpret_cast<unsigned char*>(&score));
+                reinterpret_cast<std::uint8_t*>(&score));
     Name name{};
     std::copy_n(data, std::min(size, nameBytes), name.begin());
-    // The model: the entry put in front of the first lower score, and the table cut to ten.
+    ScoreTable entered = table;
     std::vector<HighScore> model(table.begin(), table.end());
     const auto lower = std::find_if(model.begin(), model.end(),
                                     [score](const HighScore& e) { return e.score < score; });
     const bool qualifies = lower != model.end();
     model.insert(lower, HighScore{name, score});
-    ScoreTable entered{};
-    std::copy_n(qualifies ? model.begin() : table.begin(), entryCount, entered.begin());
+    std::copy_n(model.begin(), qualifies ? entryCount : 0, entered.begin());
     assert(isHighScore(table, score) == qualifies);
     assert(insertScore(table, score, name) == qualifies);
     assert(saveTable(file, table).empty());
-    assert(contentOf(file.path) == withTail(encodeTable(entered), data, size));
+    const FileImage image = encodeTable(entered);
+    assert(fileHolds(std::string(image.begin(), image.end()), input));
     return 0;
 }

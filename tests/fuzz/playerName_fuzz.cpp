@@ -1,18 +1,21 @@
-// Fuzzes the name path: any text typed into the name box is stored as an 18-byte Windows-1252
+// Fuzzes the name path: any bytes typed into the name box are stored as an 18-byte Windows-1252
 // name and shown in the High Scores window. The stored bytes must be the text in normal form C,
 // each character as its code page byte or '?', cut or padded with spaces to 18; the shown name
 // must be valid UTF-8 without outer spaces, and storing it again must give the same bytes (less
 // the leading spaces), so that a name survives any number of rounds.
-// The checks are the point of a target: they stay on in every build type, and a failed one aborts,
-// so that libFuzzer keeps the input.
+
+// The checks are the point of a target: they stay on in every build type, and a failed one
+// aborts, so that libFuzzer keeps the input.
 #undef NDEBUG
 #include <cassert>
 
 #include "forms/highScoreTable.h"
 #include "platform/codePage.h"
 
+#include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -22,47 +25,48 @@ using namespace highScoreTable;
 namespace {
 
 // The code page as the program decodes it, checked to be a one-to-one map of the 256 byte values.
-const std::map<char32_t, char>& codePage() {
-    static const std::map<char32_t, char> bytesOf = [] {
-        std::map<char32_t, char> map;
-        for (int b = 0; b < 256; ++b) {
-            const std::string byte(1, static_cast<char>(b));
-            const QList<uint> ucs4 = QString::fromStdString(platform::fromAnsi(byte)).toUcs4();
-            assert(ucs4.size() == 1);
-            map.emplace(static_cast<char32_t>(ucs4[0]), byte[0]);
-        }
-        assert(map.size() == 256);
-        return map;
-    }();
-    return bytesOf;
+const std::map<char32_t, char> codePage = [] {
+    std::map<char32_t, char> map;
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        const QList<uint> ucs4 = QString::fromStdString(platform::fromAnsi(byte)).toUcs4();
+        assert(ucs4.size() == 1);
+        map.emplace(ucs4[0], byte[0]);
+    }
+    assert(map.size() == 256);
+    return map;
+}();
+
+std::string padded(std::string bytes) {
+    bytes.resize(nameBytes, ' ');
+    return bytes;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // Any bytes at all: the name box hands on UTF-8, but the name code must not trust it.
+    // Any bytes at all, UTF-8 or not: the name code must not trust what it is given.
     const std::string typed(reinterpret_cast<const char*>(data), size);
     const QString nfc = QString::fromStdString(typed).normalized(QString::NormalizationForm_C);
     std::string bytes;
     bool inCodePage = true; // every character has its byte
     for (uint point : nfc.toUcs4()) {
-        const auto found = codePage().find(static_cast<char32_t>(point));
-        inCodePage = inCodePage && found != codePage().end();
-        bytes.push_back(found == codePage().end() ? '?' : found->second);
+        const auto found = codePage.find(point);
+        inCodePage = inCodePage && found != codePage.end();
+        bytes.push_back(found == codePage.end() ? '?' : found->second);
     }
-    const bool fits = bytes.size() <= nameBytes;
-    bytes.resize(nameBytes, ' ');
     const Name stored = storedName(typed);
-    assert(std::string(stored.data(), nameBytes) == bytes);
+    assert(std::string(stored.data(), nameBytes) == padded(bytes));
 
     const std::string shown = shownName(stored);
     assert(QString::fromStdString(shown).toStdString() == shown);
     assert(shown.empty() || (shown.front() != ' ' && shown.back() != ' '));
-    std::string leftAligned = bytes.substr(std::min(bytes.find_first_not_of(' '), nameBytes));
-    leftAligned.resize(nameBytes, ' ');
-    assert(std::string(storedName(shown).data(), nameBytes) == leftAligned);
+    const std::string stored18 = padded(bytes);
+    const std::string leftAligned =
+        stored18.substr(std::min(stored18.find_first_not_of(' '), nameBytes));
+    assert(std::string(storedName(shown).data(), nameBytes) == padded(leftAligned));
     // A name the code page holds whole, that fits and has no outer spaces shows as typed.
-    if (inCodePage && fits && !nfc.startsWith(' ') && !nfc.endsWith(' '))
+    if (inCodePage && bytes.size() <= nameBytes && !nfc.startsWith(' ') && !nfc.endsWith(' '))
         assert(shown == nfc.toStdString());
     return 0;
 }
