@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -53,10 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The score from the last four bytes, under the first 18 as its name, against a model: the
     // table as a list, the entry put in front of its first lower score, cut to ten.
     std::int32_t score = 0;
-    std::copy_n(data + size - std::min<std::size_t>(size, 4), std::min<std::size_t>(size, 4),
-                reinterpret_cast<std::uint8_t*>(&score));
-    Name name{};
-    std::copy_n(data, std::min(size, nameBytes), name.begin());
+    std::memcpy(&score, data + size - std::min<std::size_t>(size, 4),
+                std::min<std::size_t>(size, 4));
+    const Name name = storedName(input.substr(0, nameBytes));
     ScoreTable entered = table;
     std::vector<HighScore> model(table.begin(), table.end());
     const auto lower = std::find_if(model.begin(), model.end(),
