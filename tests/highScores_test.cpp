@@ -260,9 +260,10 @@ TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
     fs::remove_all(folder);
     ASSERT_TRUE(fs::create_directory(folder));
     file = folder + "/HScores.dt";
-    // A full table, into which both games' scores go behind Ada's 5000, the last two dropping out.
-    Entries before(10, {ada, 1});
-    before[0].second = 5000;
+    // A full table, into which both games' scores go behind the 5000, the last two dropping out.
+    Entries before;
+    for (std::int32_t score : {5000, 9, 8, 7, 6, 5, 4, 3, 2, 1})
+        before.emplace_back(ada, score);
     // A file there before the program starts has a tail past the table's 220 bytes, which stays.
     const auto withTail = [&](const std::string& bytes) {
         return f.fileMode >= 0 ? bytes + "tail" : bytes;
