@@ -56,14 +56,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bytes.push_back(found == codePage.end() ? '?' : found->second);
     }
     const Name stored = storedName(typed);
-    assert(std::string(stored.data(), nameBytes) == padded(bytes));
+    const std::string storedBytes(stored.data(), nameBytes);
+    assert(storedBytes == padded(bytes));
 
     const std::string shown = shownName(stored);
     assert(QString::fromStdString(shown).toStdString() == shown);
     assert(shown.empty() || (shown.front() != ' ' && shown.back() != ' '));
-    const std::string stored18 = padded(bytes);
     const std::string leftAligned =
-        stored18.substr(std::min(stored18.find_first_not_of(' '), nameBytes));
+        storedBytes.substr(std::min(storedBytes.find_first_not_of(' '), nameBytes));
     assert(std::string(storedName(shown).data(), nameBytes) == padded(leftAligned));
     // A name the code page holds whole, that fits and has no outer spaces shows as typed.
     if (inCodePage && bytes.size() <= nameBytes && !nfc.startsWith(' ') && !nfc.endsWith(' '))
