@@ -65,14 +65,15 @@ using Rows = std::vector<std::pair<std::string, std::string>>; // name and score
 using Texts = std::vector<std::string>;
 
 // A name as typed into the name box, as stored in the file (NFC, Windows-1252 with '?' for what it
-// lacks, cut to 18 bytes) and as shown (without its outer spaces).
+// lacks, cut to 18 bytes) and as shown (without its outer spaces). The five bytes Windows-1252
+// leaves undefined stand for the C1 controls of the same value, both ways.
 struct Player {
     std::string typed, stored, shown;
 };
 const Player ada{"", "Ada\x81\x8D\x8F\x90\x9D", "Ada\u0081\u008D\u008F\u0090\u009D"};
 const Player ann{"  Zoë Œuvre-Ÿ €uro and more", "  Zo\xEB \x8Cuvre-\x9F \x80uro",
                  "Zoë Œuvre-Ÿ €uro"};
-const Player bo{"e\xCC\x81t\xC3\xA9 李", "\xE9t\xE9 ?", "été ?"};
+const Player bo{"e\xCC\x81t\xC3\xA9 李\u0081", "\xE9t\xE9 ?\x81", "été ?\u0081"};
 using Entries = std::vector<std::pair<Player, std::int32_t>>;
 
 // The whole content of a file, or nothing when it cannot be opened.
