@@ -223,6 +223,8 @@ struct Fault {
     const char* reason;  // the system's reason in the warnings; nullptr when every save succeeds
     bool unreadable;     // the load fails, and every save is refused
     const char* savedTo; // where the saves land, from the program folder; nullptr: nowhere
+
+    friend void PrintTo(const Fault& f, std::ostream* os) { *os << f.name; } // in test lists
 };
 
 const char* denied = "Permission denied";
