@@ -192,7 +192,7 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
     const Player none{"", "", ""}, ghost{"", "Ghost", "Ghost"}, cut{"", "Cut", "Cut"};
     // The last record is cut off within its score.
     std::ofstream(file, std::ios::binary)
-        << fileOf({{ada, 5000}, {bob, 4000}, {zoe, 900}, {none, 0}, {ghost, 0}, {cut, 257}})
+        << fileOf({{ada, 2147483647}, {bob, 4000}, {zoe, -900}, {none, 0}, {ghost, 0}, {cut, 257}})
                .substr(0, 5 * 22 + 20);
     startProgramIn(folderPath());
     EXPECT_EQ(window->highScores->parentWidget(), window.get());
@@ -205,7 +205,7 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
         EXPECT_TRUE(high.isVisible());
         EXPECT_EQ(rowsOf(high), rowsShowing({}));
     });
-    EXPECT_EQ(shown, rowsShowing({{ada, 5000}, {bob, 4000}, {zoe, 900}}));
+    EXPECT_EQ(shown, rowsShowing({{ada, 2147483647}, {bob, 4000}, {zoe, -900}}));
     EXPECT_EQ(readBytes(file), fileOf({}));
     EXPECT_EQ(openHighScores([&](frmHigh& high) { EXPECT_EQ(high.focusWidget(), high.cmdClose); }),
               rowsShowing({}));
@@ -259,9 +259,10 @@ TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
     fs::remove_all(folder);
     ASSERT_TRUE(fs::create_directory(folder));
     file = folder + "/HScores.dt";
-    // A full table, into which both games' scores go behind the 5000, the last two dropping out.
+    // A full table, into which both games' scores go behind the largest score, the last two
+    // dropping out.
     Entries before;
-    for (std::int32_t score : {5000, 9, 8, 7, 6, 5, 4, 3, 2, 1})
+    for (std::int32_t score : {2147483647, 9, 8, 7, 6, 5, 4, 3, 2, 1})
         before.emplace_back(ada, score);
     // A file there before the program starts has a tail past the table's 220 bytes, which stays.
     const auto withTail = [&](const std::string& bytes) {
