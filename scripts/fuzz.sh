@@ -49,9 +49,8 @@ seedCorpus() {
         ;;
     playerName)
         local i=0
-        for input in '\x00Zo\xc3\xab Quist' '\x00  Ann  ' '\x00\xe6\x9d\x8e Wei' \
-            '\x00e\xcc\x81l\xcc\x88ve' '\x01\x41\x00\x00\x00\xac\x20\x00\x00' \
-            '\x02\x3d\xd8\x00\xde' '\x03\xff\xfe\x80abc'; do
+        for input in 'Zo\xc3\xab Quist' '  Ann  ' '\xe6\x9d\x8e Wei' 'e\xcc\x81l\xcc\x88ve' \
+            '\xe2\x82\xacuro \xc2\x81\xc2\x8d' '\xf0\x9f\x98\x80' '\xff\xfe\x80abc'; do
             printf '%b' "$input" >"$corpus/seed-$i"
             i=$((i + 1))
         done

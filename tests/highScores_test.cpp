@@ -1,0 +1,318 @@
+// The high scores through the real program: the High Scores window, and games played to the name
+// box with faults around the file "HScores.dt": symbolic links that lead nowhere or in a circle, a
+// file system with no room left, and permissions that forbid reading or writing. Each must warn
+// clearly, keep the scores in memory, and leave the disk as it was unless a save succeeded.
+#include "forms/frmHigh.h"
+#include "forms/highScoreTable.h"
+#include "game/gameCode.h"
+#include "platform/appPath.h"
+#include "support/gameFixture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+
+#include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace highScoreTable;
+
+namespace {
+
+constexpr const char* smallDisk = "/tmp/small"; // 64 KiB, filled up by the full-disk cases
+std::string noSmallDisk;                        // why the full-disk cases cannot run
+
+// Runs before main, while the process has one thread. Root reads and writes whatever the
+// permissions say, so a process started as root gives root up for the user 65534; before that it
+// moves into a mount namespace of its own with a fresh /tmp and mounts the small file system
+// there, so that both go away with the process.
+const bool unprivileged = [] {
+    if (::geteuid() != 0) {
+        noSmallDisk = "mounting a file system needs root";
+        return true;
+    }
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", "/tmp", "tmpfs", MS_NOSUID | MS_NODEV, "mode=1777") != 0 ||
+        ::mkdir(smallDisk, 0755) != 0 ||
+        ::mount("tmpfs", smallDisk, "tmpfs", MS_NOSUID | MS_NODEV,
+                "size=64k,mode=0755,uid=65534,gid=65534") != 0)
+        noSmallDisk = std::string("this machine allows no tmpfs: ") + std::strerror(errno);
+    if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0)
+        return false;
+    // A process that changed its user may not be traced; LeakSanitizer traces it at exit.
+    ::prctl(PR_SET_DUMPABLE, 1);
+    return true;
+}();
+
+using Rows = std::vector<std::pair<std::string, std::string>>; // name and score as shown
+using Texts = std::vector<std::string>;
+
+// A name as typed into the name box, as stored in the file (NFC, Windows-1252 with '?' for what it
+// lacks, cut to 18 bytes) and as shown (without its outer spaces). The five bytes Windows-1252
+// leaves undefined stand for the C1 controls of the same value, both ways.
+struct Player {
+    std::string typed, stored, shown;
+};
+const Player ada{"", "Ada\x81\x8D\x8F\x90\x9D", "Ada\u0081\u008D\u008F\u0090\u009D"};
+const Player ann{"  Zoë Œuvre-Ÿ €uro and more", "  Zo\xEB \x8Cuvre-\x9F \x80uro",
+                 "Zoë Œuvre-Ÿ €uro"};
+const Player bo{"e\xCC\x81t\xC3\xA9 李\u0081", "\xE9t\xE9 ?\x81", "été ?\u0081"};
+using Entries = std::vector<std::pair<Player, std::int32_t>>;
+
+// The whole content of a file, or nothing when it cannot be opened.
+std::optional<std::string> readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The file of these entries, built by hand: each stored name padded with spaces to 18 bytes, then
+// the score as 4 bytes, least significant first; zero bytes up to 220.
+std::string fileOf(const Entries& entries) {
+    std::string bytes;
+    for (const auto& [player, score] : entries) {
+        bytes += player.stored + std::string(18 - player.stored.size(), ' ');
+        for (int i = 0; i < 4; ++i)
+            bytes += static_cast<char>(static_cast<std::uint32_t>(score) >> 8 * i);
+    }
+    bytes.resize(std::max<std::size_t>(bytes.size(), 220), '\0');
+    return bytes;
+}
+
+// The window's ten rows as its labels hold them.
+Rows rowsOf(const frmHigh& high) {
+    Rows rows;
+    for (std::size_t i = 0; i < 10; ++i)
+        rows.emplace_back(high.lblPlayer[i]->text().toStdString(),
+                          high.lblScore[i]->text().toStdString());
+    return rows;
+}
+
+// The rows of these entries, then blank rows.
+Rows rowsShowing(const Entries& entries) {
+    Rows rows;
+    for (const auto& [player, score] : entries)
+        rows.emplace_back(player.shown, std::to_string(score));
+    rows.resize(10);
+    return rows;
+}
+
+// The real program started in a program folder of the test's choosing.
+class HighScores : public GameFixture {
+  protected:
+    // Starts the program afresh in folder, as a new run would; boxes seen so far are forgotten.
+    void startProgramIn(const std::string& folder) {
+        window.reset();
+        dialogs.messageBoxes.clear();
+        file = folder + "/HScores.dt";
+        platform::setAppPathForTesting(folder);
+        resetEngineState();
+        window = std::make_unique<frmMain>();
+        window->showMaximized();
+    }
+
+    // Plays a game and loses it: the first letter hit, then a key that matches no letter makes
+    // them all fast, and the ticks run until one reaches the bottom. Answers the name box with
+    // name, and answers the score.
+    std::int32_t loseAGame(const std::string& name) {
+        dialogs.answers = {name};
+        const std::size_t boxesBefore = dialogs.inputBoxes.size();
+        window->cmdBegin->click();
+        while (gameCode::levelIntro && tick() == 1) {
+        }
+        release(keyOf(gameCode::letters.front().letter));
+        std::int32_t miss = 'A';
+        while (std::any_of(gameCode::letters.begin(), gameCode::letters.end(),
+                           [&](const auto& letter) { return letter.letter == miss; }))
+            ++miss;
+        release(keyOf(miss));
+        tick(2000);
+        EXPECT_EQ(dialogs.inputBoxes.size(), boxesBefore + 1) << "no name box";
+        return gameCode::gameScore;
+    }
+
+    static Qt::Key keyOf(std::int32_t code) { return static_cast<Qt::Key>(Qt::Key_A + code - 'A'); }
+
+    // The texts of the warnings since the program started, every one an exclamation box titled
+    // "High Scores".
+    Texts warnings() const {
+        Texts texts;
+        for (const auto& box : dialogs.messageBoxes) {
+            EXPECT_EQ(box.style, platform::vbExclamation);
+            EXPECT_EQ(box.title, "High Scores");
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+
+    // Opens the window from the menu as the player would, runs whileOpen on it when given, and
+    // closes it. Answers the rows shown on opening.
+    Rows openHighScores(const std::function<void(frmHigh&)>& whileOpen = {}) {
+        frmHigh* high = window->highScores;
+        Rows shown;
+        QTimer::singleShot(0, high, [&] {
+            shown = rowsOf(*high);
+            if (whileOpen)
+                whileOpen(*high);
+            high->cmdClose->click();
+        });
+        window->mnuHigh->trigger();
+        return shown;
+    }
+
+    std::string file = folderPath() + "/HScores.dt";
+};
+
+} // namespace
+
+// The menu shows the window modally over the main window: the records the file holds whole, in
+// its order, names as plain text without their outer spaces, and entries with score 0 blank;
+// "Close" has the focus whenever it opens. "Clear" blanks the rows at once and stays open, and the
+// file becomes 220 zero bytes.
+TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
+    const Player bob{"", "  <b>Bob</b>", "<b>Bob</b>"}, zoe{"", "Zo\xEB", "Zoë"};
+    const Player none{"", "", ""}, ghost{"", "Ghost", "Ghost"}, cut{"", "Cut", "Cut"};
+    // The last record is cut off within its score.
+    std::ofstream(file, std::ios::binary)
+        << fileOf({{ada, 2147483647}, {bob, 4000}, {zoe, -900}, {none, 0}, {ghost, 0}, {cut, 257}})
+               .substr(0, 5 * 22 + 20);
+    startProgramIn(folderPath());
+    EXPECT_EQ(window->highScores->parentWidget(), window.get());
+    const Rows shown = openHighScores([&](frmHigh& high) {
+        EXPECT_EQ(QApplication::activeModalWidget(), &high);
+        for (const QLabel* label : high.findChildren<QLabel*>())
+            EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+        EXPECT_EQ(high.focusWidget(), high.cmdClose);
+        high.cmdClear->click();
+        EXPECT_TRUE(high.isVisible());
+        EXPECT_EQ(rowsOf(high), rowsShowing({}));
+    });
+    EXPECT_EQ(shown, rowsShowing({{ada, 2147483647}, {bob, 4000}, {zoe, -900}}));
+    EXPECT_EQ(readBytes(file), fileOf({}));
+    EXPECT_EQ(openHighScores([&](frmHigh& high) { EXPECT_EQ(high.focusWidget(), high.cmdClose); }),
+              rowsShowing({}));
+    EXPECT_EQ(warnings(), Texts{});
+}
+
+namespace {
+
+struct Fault {
+    const char* name;
+    bool onFullDisk;     // the program folder is on a file system with no room left
+    const char* linkTo;  // "HScores.dt" is a symbolic link to this, from the program folder
+    int fileMode;        // "HScores.dt" holds a full table and a tail, with this mode; -1: no file
+    mode_t folderMode;   // the program folder's mode
+    const char* reason;  // the system's reason in the warnings; nullptr when every save succeeds
+    bool unreadable;     // the load fails, and every save is refused
+    const char* savedTo; // where the saves land, from the program folder; nullptr: nowhere
+
+    friend void PrintTo(const Fault& f, std::ostream* os) { *os << f.name; } // in test lists
+};
+
+const char* denied = "Permission denied";
+const Fault faults[] = {
+    {"None", false, nullptr, -1, 0755, nullptr, false, "HScores.dt"},
+    {"LinkIntoAMissingFolder", false, "gone/HScores.dt", -1, 0755, "No such file or directory",
+     false, nullptr},
+    {"LinkToAMissingFile", false, "elsewhere.dt", -1, 0755, nullptr, false, "elsewhere.dt"},
+    {"LinkToItself", false, "HScores.dt", -1, 0755, "Too many levels of symbolic links", true,
+     nullptr},
+    {"FullDiskNoFileYet", true, nullptr, -1, 0755, "No space left on device", false, nullptr},
+    {"FullDiskFileThere", true, nullptr, 0644, 0755, nullptr, false, "HScores.dt"},
+    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, denied, false, nullptr},
+    {"ReadOnlyFolderWritableFile", false, nullptr, 0644, 0555, nullptr, false, "HScores.dt"},
+    {"ReadOnlyFile", false, nullptr, 0444, 0755, denied, false, nullptr},
+    {"WriteOnlyFile", false, nullptr, 0200, 0755, denied, true, nullptr},
+    {"FileWithNoPermissions", false, nullptr, 0000, 0755, denied, true, nullptr},
+    {"UnsearchableFolder", false, nullptr, 0644, 0600, denied, true, nullptr},
+};
+
+class FileFaults : public HighScores, public ::testing::WithParamInterface<Fault> {};
+
+} // namespace
+
+// Two games played to the name box, with the file's fault in place from the program's start.
+TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
+    const Fault& f = GetParam();
+    ASSERT_TRUE(unprivileged) << "could not give up root";
+    if (f.onFullDisk && !noSmallDisk.empty())
+        GTEST_SKIP() << "full file system not tried: " << noSmallDisk;
+    const std::string folder = (f.onFullDisk ? smallDisk : folderPath()) + std::string("/program");
+    fs::remove_all(folder);
+    ASSERT_TRUE(fs::create_directory(folder));
+    file = folder + "/HScores.dt";
+    // A full table, into which both games' scores go behind the largest score, the last two
+    // dropping out.
+    Entries before;
+    for (std::int32_t score : {2147483647, 9, 8, 7, 6, 5, 4, 3, 2, 1})
+        before.emplace_back(ada, score);
+    // A file there before the program starts has a tail past the table's 220 bytes, which stays.
+    const auto withTail = [&](const std::string& bytes) {
+        return f.fileMode >= 0 ? bytes + "tail" : bytes;
+    };
+    if (f.linkTo) {
+        ASSERT_EQ(::symlink(f.linkTo, file.c_str()), 0) << std::strerror(errno);
+    }
+    if (f.fileMode >= 0) {
+        std::ofstream(file, std::ios::binary) << withTail(fileOf(before));
+        ASSERT_EQ(::chmod(file.c_str(), static_cast<mode_t>(f.fileMode)), 0);
+    }
+    if (f.onFullDisk) // a file of its own takes every free block
+        std::ofstream(folder + "/filler") << std::string(1 << 20, 'x');
+    ASSERT_EQ(::chmod(folder.c_str(), f.folderMode), 0);
+
+    startProgramIn(folder);
+    const Texts atLoad = f.unreadable ? Texts{readFailureMessage(file, f.reason)} : Texts{};
+    EXPECT_EQ(warnings(), atLoad);
+    Entries entries = f.fileMode >= 0 && !f.unreadable ? before : Entries{};
+    EXPECT_EQ(openHighScores(), rowsShowing(entries));
+    entries.emplace_back(ann, loseAGame(ann.typed));
+    entries.emplace_back(bo, loseAGame(bo.typed));
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return a.second > b.second; });
+    entries.resize(std::min<std::size_t>(entries.size(), 10));
+    // A score with no place changes nothing and saves nothing, so it warns of nothing either.
+    EXPECT_FALSE(window->highScores->isHighScore(0));
+    window->highScores->addScore(0, "Late");
+    // The rows follow the table at once, although the window is hidden.
+    EXPECT_EQ(rowsOf(*window->highScores), rowsShowing(entries));
+    Texts expected = atLoad; // and a warning for each game's save
+    if (f.reason)
+        expected.resize(atLoad.size() + 2, f.unreadable ? saveRefusedMessage(file)
+                                                        : writeFailureMessage(file, f.reason));
+    EXPECT_EQ(warnings(), expected);
+
+    // The disk: a link as it was, and the file as it was unless the saves succeeded. The folder
+    // is made writable again first, so that it can be removed.
+    ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
+    if (f.linkTo) {
+        EXPECT_EQ(fs::read_symlink(file), f.linkTo);
+    }
+    if (f.fileMode >= 0) {
+        ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
+    }
+    const std::optional<std::string> disk = withTail(fileOf(f.savedTo ? entries : before));
+    EXPECT_EQ(readBytes(folder + "/" + (f.savedTo ? f.savedTo : "HScores.dt")),
+              f.savedTo || f.fileMode >= 0 ? disk : std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
+                         [](const auto& info) { return std::string(info.param.name); });
