@@ -6,6 +6,7 @@
 #include "forms/highScoreTable.h"
 #include "game/gameCode.h"
 #include "platform/appPath.h"
+#include "platform/fileLock.h"
 #include "support/gameFixture.h"
 
 #include <QApplication>
@@ -17,17 +18,20 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -316,3 +320,65 @@ TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Copies of the game sharing the file: each window saves into what the other saved, shows and
+// judges by the file as it is now, and a clear in one holds against the other's next save.
+TEST_F(HighScores, TwoWindowsOnOneFileKeepEachOthersScoresAndClears) {
+    const Player cy{"Cy", "Cy", "Cy"};
+    std::ofstream(file, std::ios::binary) << fileOf(Entries(10, {ada, 100}));
+    frmHigh first(nullptr), second(nullptr);
+    first.addScore(150, ann.typed);
+    second.addScore(120, bo.typed);
+    EXPECT_EQ(rowsOf(second)[0].first, ann.shown);
+    first.show();
+    EXPECT_EQ(rowsOf(first)[1].first, bo.shown);
+    second.cmdClear_Click();
+    EXPECT_TRUE(first.isHighScore(5));
+    first.addScore(5, cy.typed);
+    EXPECT_EQ(readBytes(file), fileOf({{cy, 5}}));
+    EXPECT_EQ(rowsOf(first), rowsShowing({{cy, 5}}));
+}
+
+// Two processes saving 300 scores each at the same time, one the even scores up to 600 and the
+// other the odd ones up to 601: the file ends with the ten best of them all, every record whole.
+TEST_F(HighScores, TwoProcessesSavingAtOnceLeaveTheTenBestOfBoth) {
+    const auto saveEveryOtherScoreFrom = [this](std::int32_t score) {
+        ScoreFile shared{file};
+        ScoreTable table{};
+        for (; score <= 601; score += 2)
+            addScore(shared, table, score, storedName(std::to_string(score)));
+        return 0;
+    };
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(saveEveryOtherScoreFrom(3));
+    saveEveryOtherScoreFrom(2);
+    ::waitpid(child, nullptr, 0);
+    Entries best; // 601 down to 592
+    for (std::int32_t score = 601; score > 591; --score)
+        best.emplace_back(Player{"", std::to_string(score), ""}, score);
+    EXPECT_EQ(readBytes(file), fileOf(best));
+}
+
+// A copy that keeps the file locked makes a clear and a save fail with a warning that says so,
+// both kept; once that copy is killed its lock goes with it, and the next save writes them.
+TEST_F(HighScores, LockOfAKilledCopyNeverBlocksAndWaitingChangesAreSavedNextTime) {
+    std::ofstream(file, std::ios::binary) << fileOf({{ada, 500}});
+    frmHigh& high = *window->highScores;
+    const int locked = ::open(file.c_str(), O_RDWR);
+    ASSERT_EQ(platform::lockFile(locked, true), platform::FileLock::held);
+    // The child shares the open file and so its lock, which it holds alone once this one closes.
+    const pid_t holder = ::fork();
+    if (holder == 0)
+        ::_exit(::pause());
+    ::close(locked);
+    platform::setLockWaitForTesting(std::chrono::milliseconds(50));
+    high.cmdClear_Click();
+    high.addScore(300, ann.typed);
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    high.addScore(200, bo.typed);
+    platform::setLockWaitForTesting({});
+    EXPECT_EQ(readBytes(file), fileOf({{ann, 300}, {bo, 200}}));
+    EXPECT_EQ(warnings(), Texts(2, lockBusyMessage(file)));
+}
