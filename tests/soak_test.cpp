@@ -1,7 +1,6 @@
-// A randomized soak through the real windows: game after game of ticks, keys, Pause, New Game,
-// End Game, Clear, resizes around the 100-pixel thresholds, minimising and name boxes answered at
-// random, each event checked against a short list of invariants and a small model of the table.
-// CI plays 300 games and 100,000 ticks from a fixed seed: VELQUIST_SOAK_SEED, _GAMES, _TICKS.
+// A randomized soak through the real windows: game after game of random events, each checked
+// against a short list of invariants and a small model of the high-score table. CI plays 300
+// games and 100,000 ticks from a fixed seed; VELQUIST_SOAK_SEED, _GAMES and _TICKS change them.
 #include "forms/frmHigh.h"
 #include "game/gameCode.h"
 #include "support/gameFixture.h"
@@ -39,7 +38,7 @@ struct Snapshot {
     int introTicks = gameCode::introTicks;
     bool intro = gameCode::levelIntro, paused = gameCode::gamePaused;
 };
-// What an event may change beyond the invariants: the score; or no letter (keeps, pauses).
+// What an event may change: scores the score; keeps neither letters nor timer; pauses the timer.
 enum Kind { plain, scores, keeps, pauses };
 
 class Soak : public GameFixture {
@@ -53,8 +52,7 @@ class Soak : public GameFixture {
         dialogs.whileOpen = std::bind(&Soak::nameBox, this);
     }
     int pick(int n) { return static_cast<int>(rng() % static_cast<std::uint64_t>(n)); }
-    bool chance(int percent) { return pick(100) < percent; }
-    int size() { return chance(40) ? 99 + pick(4) : 1 + pick(1000); }
+    int size() { return pick(100) < 40 ? 99 + pick(4) : 1 + pick(1000); }
     // The table's model: best first, equal scores in the order they came, ten at most.
     void enter(int score, const std::string& typed) {
         const highScoreTable::Name name = highScoreTable::storedName(typed);
@@ -116,17 +114,19 @@ class Soak : public GameFixture {
             EXPECT_EQ(after.letters[i].y - was.letters[i].y, was.letters[i].slow ? 1 : 6) << i;
     }
     // A letter key hits the first fast letter of its code, else the lowest (the first of equal
-    // height), and scores by its speed and height.
+    // height), which scores by its speed and height; a miss makes every letter fast.
     void key(int code) {
         const auto [was, now] = run("key", scores, [&] { release(Qt::Key(code)); });
         const FallingLetter* hit = nullptr;
         for (const FallingLetter& r : was.letters)
             if (r.letter == code && (!hit || (hit->slow && (!r.slow || r.y > hit->y))))
                 hit = &r;
-        const float twoThirds = was.height / 3.0f * 2.0f;
-        const int points = !hit ? 0 : !hit->slow ? 100 : twoThirds > hit->y ? 20 : 10;
+        const int points = !hit ? 0 : !hit->slow ? 100 : was.height / 1.5f > hit->y ? 20 : 10;
         EXPECT_EQ(now.score - was.score, points);
         EXPECT_EQ(now.hits - was.hits, hit ? 1 : 0);
+        EXPECT_TRUE(hit || std::ranges::none_of(now.letters, &FallingLetter::slow)) << "a miss";
+        for (std::size_t i = 0; i < now.letters.size() && i < was.letters.size(); ++i)
+            EXPECT_TRUE(&was.letters[i] == hit || now.letters[i].y == was.letters[i].y) << i;
     }
     // Answers the name box, which only a game over that earns a place may open, once.
     void nameBox() {
@@ -160,11 +160,11 @@ class Soak : public GameFixture {
             {{n, 0, 2, 0}, [&] { run("Space", keeps, [&] { release(Qt::Key_Space); }); }},
             {{n, 50, 0, 0}, [&] { run("Insert", pauses, [&] { release(Qt::Key_Insert); }); }},
             {{n, 30, 2, 0}, [&] { run("Pause", pauses, [&] { window->cmdPause->click(); }); }},
-            {{n / 6, 0, 80, 0}, [&] { newGame(); }},
-            {{n / 6, 0, 2, 0}, [&] { run("End Game", plain, [&] { window->cmdEnd->click(); }); }},
+            {{n / 6, 2, 80, 0}, [&] { newGame(); }},
+            {{n / 6, 2, 2, 0}, [&] { run("End Game", plain, [&] { window->cmdEnd->click(); }); }},
             {{0, 0, 3, 0}, [&] { clear(); }},
             {{2 * n, 10, 3, 0}, [&] { run("resize", keeps, [&] { window->resize(size(), size()); }); }},
-            {{n, 0, 2, 0}, [&] { run("minimise", pauses, [&] { window->showMinimized(); }); }},
+            {{n, 5, 2, 0}, [&] { run("minimise", pauses, [&] { window->showMinimized(); }); }},
             {{0, 0, 0, 20}, [&] { run("restore", keeps, [&] { window->showMaximized(); }); }},
             {{2 * n, 0, 1, 0}, [&] { run("paint", keeps, [&] { window->picGame_Paint(); }); }},
             // clang-format on
