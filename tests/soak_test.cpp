@@ -46,7 +46,7 @@ class Soak : public GameFixture {
     void SetUp() override {
         // Up to ten entries whose scores short games reach, so that new scores tie with them.
         for (int i = 0, n = pick(11); i < n; ++i)
-            table.push_back({"Seed", (10 - i) * 30});
+            table.push_back({"Seed", 100 * (3 - i / 4)});
         scoreFileBytes::writeBytes(folderPath() + "/HScores.dt", scoreFileBytes::fileOf(table));
         GameFixture::SetUp();
         dialogs.whileOpen = std::bind(&Soak::nameBox, this);
