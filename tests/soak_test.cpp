@@ -22,10 +22,6 @@ std::uint64_t setting(const char* name, std::uint64_t fallback) {
     const char* text = std::getenv(name);
     return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 0) : fallback;
 }
-// What a good typist types first: a fast letter, else the lowest.
-float urgency(const FallingLetter& r) {
-    return r.slow ? r.y : 1e9f;
-}
 // What the checks read of the game and its window, before and after an event.
 struct Snapshot {
     explicit Snapshot(const frmMain& w)
@@ -53,6 +49,8 @@ class Soak : public GameFixture {
     }
     int pick(int n) { return static_cast<int>(rng() % static_cast<std::uint64_t>(n)); }
     int size() { return pick(100) < 40 ? 99 + pick(4) : 1 + pick(1000); }
+    // What a good typist types first: a fast letter, else the lowest.
+    static float urgency(const FallingLetter& r) { return r.slow ? r.y : 1e9f; }
     // The table's model: best first, equal scores in the order they came, ten at most.
     void enter(int score, const std::string& typed) {
         const highScoreTable::Name name = highScoreTable::storedName(typed);
@@ -79,6 +77,8 @@ class Soak : public GameFixture {
         EXPECT_TRUE(kind < keeps || (now.timer != was.timer) == (kind == pauses && was.level));
         const bool game = now.level > 0, layout = game && was.intro && !now.intro;
         EXPECT_TRUE(game ? now.timer || now.paused : !now.timer) << "the timer";
+        const int w = window->scaleWidth(), h = window->scaleHeight(); // of the client area
+        EXPECT_TRUE((w <= 100 || now.width == w - 30) && (h <= 100 || now.height == h - 60));
         const std::string status =
             std::to_string(now.hits) + " out of " + std::to_string(now.level * 5) +
             " LETTERS        SCORE: " + std::to_string(game ? now.score : 0) +
