@@ -8,6 +8,7 @@
 #include "platform/appPath.h"
 #include "platform/fileLock.h"
 #include "support/gameFixture.h"
+#include "support/scoreFile.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -80,25 +81,14 @@ const Player ann{"  Zoë Œuvre-Ÿ €uro and more", "  Zo\xEB \x8Cuvre-\x9F \x8
 const Player bo{"e\xCC\x81t\xC3\xA9 李\u0081", "\xE9t\xE9 ?\x81", "été ?\u0081"};
 using Entries = std::vector<std::pair<Player, std::int32_t>>;
 
-// The whole content of a file, or nothing when it cannot be opened.
-std::optional<std::string> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using scoreFile::readBytes;
 
-// The file of these entries, built by hand: each stored name padded with spaces to 18 bytes, then
-// the score as 4 bytes, least significant first; zero bytes up to 220.
+// The file of these entries, built by hand.
 std::string fileOf(const Entries& entries) {
-    std::string bytes;
-    for (const auto& [player, score] : entries) {
-        bytes += player.stored + std::string(18 - player.stored.size(), ' ');
-        for (int i = 0; i < 4; ++i)
-            bytes += static_cast<char>(static_cast<std::uint32_t>(score) >> 8 * i);
-    }
-    bytes.resize(std::max<std::size_t>(bytes.size(), 220), '\0');
-    return bytes;
+    std::vector<std::pair<std::string, std::int32_t>> records;
+    for (const auto& [player, score] : entries)
+        records.emplace_back(player.stored, score);
+    return scoreFile::fileOf(records);
 }
 
 // The window's ten rows as its labels hold them.

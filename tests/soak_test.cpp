@@ -4,7 +4,7 @@
 #include "forms/frmHigh.h"
 #include "game/gameCode.h"
 #include "support/gameFixture.h"
-#include "support/scoreFileBytes.h"
+#include "support/scoreFile.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -43,7 +43,7 @@ class Soak : public GameFixture {
         // Up to ten entries whose scores short games reach, so that new scores tie with them.
         for (int i = 0, n = pick(11); i < n; ++i)
             table.push_back({"Seed", 100 * (3 - i / 4)});
-        scoreFileBytes::writeBytes(folderPath() + "/HScores.dt", scoreFileBytes::fileOf(table));
+        std::ofstream(folderPath() + "/HScores.dt", std::ios::binary) << scoreFile::fileOf(table);
         GameFixture::SetUp();
         dialogs.whileOpen = std::bind(&Soak::nameBox, this);
     }
@@ -70,8 +70,7 @@ class Soak : public GameFixture {
         const auto s = &FallingLetter::slow;
         EXPECT_EQ(dialogs.messageBoxes.size(), 0u) << dialogs.messageBoxes.front().text;
         EXPECT_TRUE(kind == scores || now.score == was.score) << "the score moved";
-        EXPECT_EQ(scoreFileBytes::readBytes(folderPath() + "/HScores.dt"),
-                  scoreFileBytes::fileOf(table));
+        EXPECT_EQ(scoreFile::readBytes(folderPath() + "/HScores.dt"), scoreFile::fileOf(table));
         EXPECT_TRUE(kind < keeps || std::ranges::equal(now.letters, was.letters, {}, y, y));
         EXPECT_TRUE(kind < keeps || std::ranges::equal(now.letters, was.letters, {}, s, s));
         EXPECT_TRUE(kind < keeps || (now.timer != was.timer) == (kind == pauses && was.level));
