@@ -73,9 +73,9 @@ TEST_F(GameEngine, KeyHitsOneMatchingLetterOrElseTurnsEveryLetterFast) {
     EXPECT_EQ(statusText(), "5 out of 5 LETTERS        SCORE: 170       LEVEl: 1");
 }
 
-// The hit that makes the target counts on the next tick, after the letters moved; only equality
-// counts. The banner shows for 50 ticks, the 51st lays out the level in the letters' size with no
-// hits, and a banner cut short by End Game leaves its count to the next one.
+// The hit that makes the target completes the level on the next tick, and only equality does. The
+// banner shows for 50 ticks, the 51st lays out the level in the letters' size with no hits, and a
+// banner cut short by End Game leaves its count to the next one.
 TEST_F(GameEngine, LevelEndsOnTheTickAfterItsLastHitAndItsBannerOnThe51stTick) {
     setLetters({letter('A', 10, 100), letter('B', 50, 100)});
     lettersHit = 4;
@@ -101,8 +101,8 @@ TEST_F(GameEngine, LevelEndsOnTheTickAfterItsLastHitAndItsBannerOnThe51stTick) {
 
 // A letter ends the game once its y + 5 passes the height, at the right border too. If the level
 // was complete too its sound plays, but the game-over screen with the score replaces the banner,
-// under the name box and on every repaint. Cancel stores nothing; minimising under the box leaves
-// the timer off, or ticks under it would end the game a second time.
+// under the name box and on repaints, while the status line reads 0. Cancel stores nothing, and
+// minimising under the box leaves the timer off, or ticks would end the game a second time.
 TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
     const float right = static_cast<float>(window->picGame.scaleWidth() - 3);
     setLetters({letter('W', right, bottom() - 6)});
