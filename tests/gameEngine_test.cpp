@@ -74,8 +74,8 @@ TEST_F(GameEngine, KeyHitsOneMatchingLetterOrElseTurnsEveryLetterFast) {
 }
 
 // The hit that makes the target completes the level on the next tick, and only equality does. The
-// banner shows for 50 ticks, the 51st lays out the level in the letters' size with no hits, and a
-// banner cut short by End Game leaves its count to the next one.
+// banner shows for 50 ticks; the 51st clears it and lays out the level in the letters' size with
+// no hits, and a banner cut short by End Game leaves its count to the next one.
 TEST_F(GameEngine, LevelEndsOnTheTickAfterItsLastHitAndItsBannerOnThe51stTick) {
     setLetters({letter('A', 10, 100), letter('B', 50, 100)});
     lettersHit = 4;
@@ -87,7 +87,8 @@ TEST_F(GameEngine, LevelEndsOnTheTickAfterItsLastHitAndItsBannerOnThe51stTick) {
     EXPECT_TRUE(levelIntro);
     tick();
     EXPECT_FALSE(levelIntro);
-    EXPECT_EQ(lettersHit, 0);
+    EXPECT_EQ(statusText(), "0 out of 10 LETTERS        SCORE: 20       LEVEl: 2");
+    EXPECT_EQ(countLitPixels(screen()), 0);
     EXPECT_EQ(window->picGame.fontSize(), 16.0f);
     lettersHit = 11;
     tick(5);
@@ -104,8 +105,7 @@ TEST_F(GameEngine, LevelEndsOnTheTickAfterItsLastHitAndItsBannerOnThe51stTick) {
 // under the name box and on repaints, while the status line reads 0. Cancel stores nothing, and
 // minimising under the box leaves the timer off, or ticks would end the game a second time.
 TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
-    const float right = static_cast<float>(window->picGame.scaleWidth() - 3);
-    setLetters({letter('W', right, bottom() - 6)});
+    setLetters({letter('W', window->picGame.scaleWidth() - 3.0f, bottom() - 6)});
     tick();
     lettersHit = 5;
     gameScore = 340;
