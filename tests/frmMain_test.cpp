@@ -202,6 +202,7 @@ TEST_F(MainWindow, PauseNewGameAndEndGameDuringAGame) {
     window->cmdEnd->click();
     window->cmdEnd->click();
     EXPECT_EQ(gameCode::currentLevel, 0);
+    EXPECT_EQ(gameCode::letters.size(), 1u);
     EXPECT_FALSE(window->gameLoop.enabled());
     EXPECT_TRUE(dialogs.inputBoxes.empty());
     EXPECT_EQ(statusText(), "0 out of 0 LETTERS        SCORE: 0       LEVEl: 0");

@@ -1,0 +1,259 @@
+#include "support/gdiAPI.h"
+#include "support/playing.h"
+
+#include <QAction>
+#include <QFile>
+
+#include <cmath>
+#include <set>
+
+using namespace gameCode;
+
+namespace {
+
+class GameEngine : public Playing {
+  protected:
+    static FallingLetter fastK(float x, float y) { return letter('K', x, y, false); }
+    float bottom() const { return static_cast<float>(window->picGame.scaleHeight()); }
+
+    // Whether the play area shows this text alone in the colour, written as the game writes it:
+    // an overlay at 40 points centred across the top, or, given x and y, a letter at 16 points,
+    // measured and then written with its cell's corner there. It writes anew on a cleared area.
+    bool showsOnly(const std::string& text, std::int32_t colour, int x = -1, int y = 0) {
+        const QImage shown = screen().copy();
+        window->picGame.cls();
+        window->picGame.setForeColor(colour);
+        window->picGame.setFontSize(x < 0 ? 40 : 16);
+        gdiAPI::RECT box{0, 0, window->picGame.scaleWidth(), window->picGame.scaleHeight()};
+        const int length = static_cast<int>(text.size());
+        if (x >= 0) {
+            box = gdiAPI::RECT{x, y, x, y + 5};
+            gdiAPI::DrawTextA(window->picGame.hDC(), text.data(), length, &box,
+                              gdiAPI::DT_CALCRECT | gdiAPI::DT_CENTER);
+        }
+        gdiAPI::DrawTextA(window->picGame.hDC(), text.data(), length, &box, gdiAPI::DT_CENTER);
+        return screen() == shown;
+    }
+};
+
+} // namespace
+
+// A key hits the first matching fast letter, else the lowest matching slow one, the lower index on
+// equal height, never another character. A hit scores 100 fast, 20 slow above two thirds of the
+// height and 10 from there down, wipes the letter, counts, clicks and places that record anew. A
+// miss costs nothing but speed: every letter turns fast.
+TEST_F(GameEngine, KeyHitsOneMatchingLetterOrElseTurnsEveryLetterFast) {
+    window->picGame.setHeight(450);
+    constexpr std::size_t miss = ~std::size_t{0}; // no record hit
+    struct Case {
+        const char* name;
+        std::vector<FallingLetter> records;
+        std::size_t hit;
+        std::int32_t points;
+    };
+    const Case cases[] = {
+        {"equal height: lower index", {letter('K', 10, 200), letter('K', 50, 200)}, 0, 20},
+        {"lowest slow", {letter('K', 10, 100), letter('K', 50, 299), letter('K', 90, 150)}, 1, 20},
+        {"slow at exactly two thirds", {letter('K', 10, 300)}, 0, 10},
+        {"fast first", {letter('K', 1, 290), fastK(5, 20), fastK(9, 9)}, 1, 100},
+        {"other characters never hit", {letter('Z', 10, 400), letter('K', 50, 10)}, 1, 20},
+        {"a miss", {letter('A', 10, 100), letter('B', 50, 120)}, miss, 0},
+    };
+    sound.played.clear();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        setLetters(c.records);
+        const int lit = countLitPixels(screen());
+        const std::int32_t score = gameScore;
+        type('K');
+        for (std::size_t i = 0; i < letters.size(); ++i)
+            EXPECT_EQ(letters[i].x != c.records[i].x || letters[i].y != c.records[i].y, i == c.hit)
+                << "record " << i;
+        EXPECT_EQ(gameScore - score, c.points);
+        EXPECT_EQ(countLitPixels(screen()) < lit, c.hit != miss);
+        for (const FallingLetter& record : letters)
+            EXPECT_TRUE(c.hit != miss || !record.slow);
+    }
+    EXPECT_EQ(sound.played, std::vector<std::string>(5, folderPath() + "/hit.wav"));
+    EXPECT_EQ(statusText(), "5 out of 5 LETTERS        SCORE: 170       LEVEl: 1");
+}
+
+// The hit that makes the target completes the level on the next tick, and only equality does. The
+// banner shows for 50 ticks; the 51st clears it and lays out the level in the letters' size with
+// no hits, and a banner cut short by End Game leaves its count to the next one.
+TEST_F(GameEngine, LevelEndsOnTheTickAfterItsLastHitAndItsBannerOnThe51stTick) {
+    setLetters({letter('A', 10, 100), letter('B', 50, 100)});
+    lettersHit = 4;
+    type('A');
+    tick();
+    EXPECT_TRUE(levelIntro);
+    EXPECT_EQ(tick(50), 50);
+    EXPECT_TRUE(levelIntro);
+    tick();
+    EXPECT_FALSE(levelIntro);
+    EXPECT_EQ(statusText(), "0 out of 10 LETTERS        SCORE: 20       LEVEl: 2");
+    EXPECT_EQ(countLitPixels(screen()), 0);
+    EXPECT_EQ(window->picGame.fontSize(), 16.0f);
+    lettersHit = 11;
+    tick(5);
+    EXPECT_FALSE(levelIntro);
+    nextLevel();
+    tick(20);
+    window->cmdEnd->click();
+    window->cmdBegin->click();
+    EXPECT_EQ(introTicks, 20);
+}
+
+// A letter ends the game once its y + 5 passes the height, at the right border too. If the level
+// was complete too its sound plays, but the game-over screen with the score replaces the banner,
+// under the name box and on repaints, while the status line reads 0. Cancel stores nothing, and
+// minimising under the box leaves the timer off, or ticks would end the game a second time. The
+// next game is not over, and a score of 0 earns no place: no name is asked for.
+TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
+    setLetters({letter('W', window->picGame.scaleWidth() - 3.0f, bottom() - 6)});
+    tick();
+    lettersHit = 5;
+    gameScore = 340;
+    sound.played.clear();
+    dialogs.whileOpen = [&] {
+        EXPECT_TRUE(showsOnly("GAME OVER\r\nSCORE: 340", 255));
+        window->showMinimized();
+        window->gameLoop.deliverTick();
+    };
+    tick();
+    EXPECT_TRUE(showsOnly("GAME OVER\r\nSCORE: 340", 255));
+    window->showMaximized();
+    EXPECT_TRUE(gameOver && levelIntro);
+    EXPECT_FALSE(window->gameLoop.enabled());
+    EXPECT_EQ(sound.played, std::vector<std::string>{"C:\\WINDOWS\\MEDIA\\TADA.WAV"});
+    ASSERT_EQ(dialogs.inputBoxes.size(), 1u);
+    EXPECT_EQ(dialogs.inputBoxes[0].prompt, "Please enter you name, cancel to exit");
+    EXPECT_EQ(dialogs.inputBoxes[0].title, "High Score");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(folderPath() + "/HScores.dt")));
+    EXPECT_EQ(statusText(), "0 out of 0 LETTERS        SCORE: 0       LEVEl: 0");
+    EXPECT_TRUE(showsOnly("GAME OVER\r\nSCORE: 340", 255));
+    window->cmdBegin->click();
+    EXPECT_FALSE(gameOver);
+    finishBanner();
+    setLetters({letter('A', 10, bottom())});
+    tick();
+    EXPECT_EQ(dialogs.inputBoxes.size(), 1u);
+}
+
+// Across many layouts of a crowded area every letter and every colour of the table (red, green,
+// blue, yellow, orange, magenta, cyan) turns up, x from 0 to the width, y from 0 to a third of the
+// height, no two letters at one x within 5 pixels of height. At level 18 one letter in 3 is fast.
+TEST_F(GameEngine, PlacementCoversLettersAndColoursInTheTopThirdWithoutOverlap) {
+    window->picGame.setWidth(20);
+    window->picGame.setHeight(150);
+    std::set<std::int32_t> codes;
+    std::set<std::int32_t> colours;
+    int fast = 0;
+    currentLevel = 18;
+    for (int layout = 0; layout < 40; ++layout) {
+        startLevel();
+        for (const FallingLetter& r : letters) {
+            codes.insert(r.letter);
+            colours.insert(r.colour);
+            fast += r.slow ? 0 : 1;
+            EXPECT_TRUE(r.x >= 0 && r.x <= 20 && r.y >= 0 && r.y <= 50) << r.x << ", " << r.y;
+            for (const FallingLetter& other : letters)
+                EXPECT_TRUE(&other == &r || other.x != r.x || std::fabs(other.y - r.y) > 5);
+        }
+    }
+    EXPECT_EQ(codes.size(), 26u);
+    EXPECT_EQ(colours.size(), 7u);
+    EXPECT_EQ(letterColours, (std::array<std::int32_t, 7>{255, 65280, 16711680, 65535, 33023,
+                                                          16711935, 16776960}));
+    EXPECT_NEAR(fast / (40.0 * letters.size()), 1.0 / 3, 0.04);
+}
+
+// The first layout of a run is made before the colour table is filled: its letters have colour 0.
+TEST_F(GameFixture, FirstLayoutOfARunHasColourZero) {
+    window->cmdBegin->click();
+    for (const FallingLetter& record : letters)
+        EXPECT_EQ(record.colour, 0);
+}
+
+// A zero-width area 16 pixels high puts every try on top of another record: each letter gives up
+// after its tries with one box, still gets its letter and colour, and the timer stops; no tick
+// moves a letter under the boxes. The stopped game repaints nothing.
+TEST_F(GameEngine, ExhaustedPlacementShowsTheSafeLimitBoxOncePerLetterAndStopsTheTimer) {
+    window->picGame.setWidth(0);
+    window->picGame.setHeight(16);
+    dialogs.whileOpen = [&] {
+        window->gameLoop.setEnabled(true);
+        window->gameLoop.deliverTick();
+    };
+    startLevel();
+    ASSERT_EQ(dialogs.messageBoxes.size(), 8u);
+    EXPECT_EQ(dialogs.messageBoxes[7].text,
+              "setLetter - gameCode Do loop has exceeded safe limit, ending game.");
+    EXPECT_EQ(dialogs.messageBoxes[7].title, "Velquist");
+    EXPECT_EQ(dialogs.messageBoxes[7].style, 16);
+    EXPECT_FALSE(window->gameLoop.enabled());
+    for (const FallingLetter& record : letters)
+        EXPECT_TRUE(record.letter >= 'A' && record.colour != 0 && record.y <= 5) << record.y;
+    window->picGame.setWidth(300);
+    window->picGame_Paint();
+    EXPECT_EQ(countLitPixels(screen()), 0);
+}
+
+// A letter's cell has its corner at (x, y). Each tick a slow letter falls 1 pixel and a fast one 6.
+// Letters move one at a time, erased and rewritten: erasing one bites into an earlier one it
+// covers, yet letters apart leave no trail; the area holds what a repaint writes, running or
+// paused, and nothing after End Game.
+TEST_F(GameEngine, LettersFallByTheirSpeedLeavingNoTrail) {
+    setLetters({letter('H', 40, 100, true, red)});
+    EXPECT_TRUE(showsOnly("H", red, 40, 100));
+    setLetters({letter('H', 40, 100, true, red), letter('H', 40, 100, false)});
+    tick();
+    EXPECT_EQ(letters[0].y, 101);
+    EXPECT_EQ(letters[1].y, 106);
+    const int redAfterTick = countPixels(screen(), red);
+    window->picGame_Paint();
+    EXPECT_LT(redAfterTick, countPixels(screen(), red));
+    setLetters({letter('W', 40, 10, true, red), letter('M', 100, 30, false, 16711935),
+                letter('Q', 200, 0, true, 33023)});
+    for (int step = 0; step < 40; ++step) {
+        ASSERT_EQ(tick(), 1);
+        if (step == 39)
+            window->cmdPause->click();
+        const QImage drawn = screen().copy();
+        window->picGame_Paint();
+        ASSERT_EQ(screen(), drawn) << "after tick " << step + 1;
+    }
+    window->cmdEnd->click();
+    window->picGame_Paint();
+    EXPECT_EQ(countLitPixels(screen()), 0);
+}
+
+// The banner, "LEVEL" and the new level in green across the top, is written when the level is
+// raised; a repaint during it, paused or not, writes the banner alone. After End Game on the
+// paused banner there is no level to announce: the area stays blank.
+TEST_F(GameEngine, BannerShowsTheNewLevelInGreenAcrossTheTop) {
+    setLetters({});
+    nextLevel();
+    EXPECT_TRUE(showsOnly("LEVEL 2", 65280));
+    window->cmdPause->click();
+    setLetters({letter('A', 40, 300, true, red)});
+    EXPECT_TRUE(showsOnly("LEVEL 2", 65280));
+    window->cmdEnd->click();
+    window->picGame_Paint();
+    EXPECT_EQ(countLitPixels(screen()), 0);
+}
+
+// Every effect asks for a device, sound on or off; sound off plays nothing, and no device turns
+// sound and the menu's tick off.
+TEST_F(GameEngine, EveryEffectAsksForADeviceAndNoDeviceTurnsSoundOff) {
+    window->mnuSound->trigger();
+    sound.played.clear();
+    const int queries = sound.deviceQueries;
+    window->cmdBegin->click();
+    sound.devices = 0;
+    window->mnuSound->trigger();
+    window->cmdBegin->click();
+    EXPECT_EQ(sound.deviceQueries, queries + 2);
+    EXPECT_TRUE(sound.played.empty());
+    EXPECT_FALSE(soundOn || window->mnuSound->isChecked());
+}
