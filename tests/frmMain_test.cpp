@@ -110,27 +110,6 @@ TEST_F(MainWindow, LayoutFollowsTheClientAreaAboveOneHundredPixels) {
     }
 }
 
-// Minimising flips a running or paused game; restoring flips nothing; without a game, or after
-// End Game, minimising leaves the timer stopped.
-TEST_F(MainWindow, MinimisingPausesOrResumesAGameAndRestoringDoesNot) {
-    window->showMinimized();
-    EXPECT_FALSE(window->gameLoop.enabled());
-    window->showMaximized();
-    startGame();
-    const std::pair<void (QWidget::*)(), bool> steps[] = {{&QWidget::showMinimized, false},
-                                                          {&QWidget::showMaximized, false},
-                                                          {&QWidget::showMinimized, true},
-                                                          {&QWidget::showNormal, true}};
-    for (const auto& [show, running] : steps) {
-        (window.get()->*show)();
-        EXPECT_EQ(window->gameLoop.enabled(), running);
-        EXPECT_EQ(gameCode::gamePaused, !running);
-    }
-    window->cmdEnd->click();
-    window->showMinimized();
-    EXPECT_FALSE(window->gameLoop.enabled());
-}
-
 // The close box, Exit and Game > Exit tear the game down at once: the timer stops, the arrays
 // are freed, the high-score window goes, and nothing is asked or offered to the table.
 TEST_F(MainWindow, EveryWayOfClosingTearsTheGameDownWithoutAsking) {
@@ -166,6 +145,8 @@ TEST_F(MainWindow, NewGameStartsLevelOneAndNothingElseStartsAGame) {
     EXPECT_TRUE(window->picGame.hasFocus());
     release(Qt::Key_Insert);
     release(Qt::Key_A);
+    window->showMinimized();
+    window->showMaximized();
     EXPECT_FALSE(window->gameLoop.enabled());
     EXPECT_FALSE(gameCode::gamePaused);
     EXPECT_EQ(statusText(), "");
@@ -179,18 +160,28 @@ TEST_F(MainWindow, NewGameStartsLevelOneAndNothingElseStartsAGame) {
     EXPECT_TRUE(gameCode::levelIntro);
 }
 
-// Pause and Insert flip the same state; New Game cuts a running or paused game short without a
+// During a game Pause, Insert and minimising flip the same state, and restoring flips nothing;
+// letter keys hit whatever the case. New Game cuts a running or paused game short without a
 // question, at level 1 with score 0, and leaves the pause as it was; End Game twice is harmless
-// and never offers the score to the table.
-TEST_F(MainWindow, PauseNewGameAndEndGameDuringAGame) {
+// and never offers the score to the table. Game > Sound flips its tick and the game's switch.
+TEST_F(MainWindow, CommandsAndKeysDuringAGame) {
     startGame();
-    window->cmdPause->click();
-    EXPECT_FALSE(window->gameLoop.enabled());
+    for (auto modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        const std::int16_t hitsBefore = gameCode::lettersHit;
+        release(static_cast<Qt::Key>(Qt::Key_A + (gameCode::letters[0].letter - 'A')), modifiers);
+        EXPECT_EQ(gameCode::lettersHit, hitsBefore + 1);
+    }
+    const std::vector<std::pair<std::function<void()>, bool>> steps = {
+        {[&] { window->cmdPause->click(); }, false}, {[&] { release(Qt::Key_Insert); }, true},
+        {[&] { window->showMinimized(); }, false},   {[&] { window->showMaximized(); }, false},
+        {[&] { window->showMinimized(); }, true},    {[&] { window->showNormal(); }, true},
+        {[&] { release(Qt::Key_Insert); }, false}};
+    for (std::size_t step = 0; step < steps.size(); ++step) {
+        steps[step].first();
+        EXPECT_EQ(window->gameLoop.enabled(), steps[step].second) << "step " << step;
+        EXPECT_EQ(gameCode::gamePaused, !steps[step].second) << "step " << step;
+    }
     EXPECT_TRUE(window->picGame.hasFocus());
-    release(Qt::Key_Insert);
-    EXPECT_TRUE(window->gameLoop.enabled());
-    release(Qt::Key_Insert);
-    EXPECT_TRUE(gameCode::gamePaused);
     gameCode::currentLevel = 3;
     gameCode::gameScore = 740;
     window->cmdBegin->click();
@@ -206,19 +197,11 @@ TEST_F(MainWindow, PauseNewGameAndEndGameDuringAGame) {
     EXPECT_FALSE(window->gameLoop.enabled());
     EXPECT_TRUE(dialogs.inputBoxes.empty());
     EXPECT_EQ(statusText(), "0 out of 0 LETTERS        SCORE: 0       LEVEl: 0");
-}
-
-// Game > Sound flips its tick and the game's switch together; letter keys hit whatever the case.
-TEST_F(MainWindow, SoundItemAndLetterKeys) {
+    window->showMinimized();
+    EXPECT_FALSE(window->gameLoop.enabled());
     for (bool expected : {false, true}) {
         window->mnuSound->trigger();
         EXPECT_EQ(window->mnuSound->isChecked(), expected);
         EXPECT_EQ(gameCode::soundOn, expected);
-    }
-    startGame();
-    for (auto modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
-        const std::int16_t hitsBefore = gameCode::lettersHit;
-        release(static_cast<Qt::Key>(Qt::Key_A + (gameCode::letters[0].letter - 'A')), modifiers);
-        EXPECT_EQ(gameCode::lettersHit, hitsBefore + 1);
     }
 }
