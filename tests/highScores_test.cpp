@@ -1,7 +1,7 @@
-// The high scores through the real program: the High Scores window, and games played to the name
-// box with faults around the file "HScores.dt": symbolic links that lead nowhere or in a circle, a
-// file system with no room left, and permissions that forbid reading or writing. Each must warn
-// clearly, keep the scores in memory, and leave the disk as it was unless a save succeeded.
+// The High Scores window and its file "HScores.dt", shared by copies of the game and beset by
+// faults: symbolic links that lead nowhere or in a circle, a file system with no room left, and
+// permissions that forbid reading or writing. Each fault must warn clearly, keep the scores in
+// memory, and leave the disk as it was unless a save succeeded.
 #include "forms/frmHigh.h"
 #include "forms/highScoreTable.h"
 #include "platform/appPath.h"
@@ -22,7 +22,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <optional>
 
 #include <fcntl.h>
@@ -108,7 +107,7 @@ Rows rowsShowing(const Entries& entries) {
     return rows;
 }
 
-// The real program started in a program folder of the test's choosing.
+// The real program, its high-score file in the program folder.
 class HighScores : public GameFixture {
   protected:
     // The texts of the warnings since the program started, every one an exclamation box titled
@@ -121,21 +120,6 @@ class HighScores : public GameFixture {
             texts.push_back(box.text);
         }
         return texts;
-    }
-
-    // Opens the window from the menu as the player would, runs whileOpen on it when given, and
-    // closes it. Answers the rows shown on opening.
-    Rows openHighScores(const std::function<void(frmHigh&)>& whileOpen = {}) {
-        frmHigh* high = window->highScores;
-        Rows shown;
-        QTimer::singleShot(0, high, [&] {
-            shown = rowsOf(*high);
-            if (whileOpen)
-                whileOpen(*high);
-            high->cmdClose->click();
-        });
-        window->mnuHigh->trigger();
-        return shown;
     }
 
     std::string file = folderPath() + "/HScores.dt";
@@ -154,20 +138,23 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
     std::ofstream(file, std::ios::binary)
         << fileOf({{ada, 2147483647}, {bob, 4000}, {zoe, -900}, {none, 0}, {ghost, 0}, {cut, 257}})
                .substr(0, 5 * 22 + 20);
-    EXPECT_EQ(window->highScores->parentWidget(), window.get());
-    const Rows shown = openHighScores([&](frmHigh& high) {
+    frmHigh& high = *window->highScores;
+    EXPECT_EQ(high.parentWidget(), window.get());
+    QTimer::singleShot(0, &high, [&] {
         EXPECT_EQ(QApplication::activeModalWidget(), &high);
+        EXPECT_EQ(rowsOf(high), rowsShowing({{ada, 2147483647}, {bob, 4000}, {zoe, -900}}));
         for (const QLabel* label : high.findChildren<QLabel*>())
             EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
         EXPECT_EQ(high.focusWidget(), high.cmdClose);
         high.cmdClear->click();
         EXPECT_TRUE(high.isVisible());
         EXPECT_EQ(rowsOf(high), rowsShowing({}));
+        high.cmdClose->click();
     });
-    EXPECT_EQ(shown, rowsShowing({{ada, 2147483647}, {bob, 4000}, {zoe, -900}}));
+    window->mnuHigh->trigger();
     EXPECT_EQ(readBytes(file), fileOf({}));
-    EXPECT_EQ(openHighScores([&](frmHigh& high) { EXPECT_EQ(high.focusWidget(), high.cmdClose); }),
-              rowsShowing({}));
+    high.show();
+    EXPECT_EQ(high.focusWidget(), high.cmdClose);
     EXPECT_EQ(warnings(), Texts{});
 }
 
@@ -217,9 +204,8 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     file = folder + "/HScores.dt";
     // A full table, into which both scores go behind the largest score, the first behind the
     // equal score it ties with, and the last two entries drop out.
-    Entries before;
-    for (std::int32_t score : {2147483647, 9, 8, 7, 6, 5, 4, 3, 2, 1})
-        before.emplace_back(ada, score);
+    const Entries before{{ada, 2147483647}, {ada, 9}, {ada, 8}, {ada, 7}, {ada, 6},
+                         {ada, 5},          {ada, 4}, {ada, 3}, {ada, 2}, {ada, 1}};
     // A file there before the program starts has a tail past the table's 220 bytes, which stays.
     const std::string tail = f.fileMode >= 0 ? "tail" : "";
     if (f.linkTo) {
@@ -264,9 +250,7 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     if (f.linkTo) {
         EXPECT_EQ(fs::read_symlink(file), f.linkTo);
     }
-    if (f.fileMode >= 0) {
-        ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
-    }
+    ::chmod(file.c_str(), 0600); // where there is a file
     const std::optional<std::string> disk = fileOf(f.reason ? before : entries) + tail;
     EXPECT_EQ(readBytes(file), !f.reason || f.fileMode >= 0 ? disk : std::nullopt);
 }
