@@ -201,8 +201,9 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     file = folder + "/HScores.dt";
     // A full table, into which both scores go behind the largest score, the first behind the
     // equal score it ties with, and the last two entries drop out.
-    const Entries before{{ada, 2147483647}, {ada, 9}, {ada, 8}, {ada, 7}, {ada, 6},
-                         {ada, 5},          {ada, 4}, {ada, 3}, {ada, 2}, {ada, 1}};
+    Entries before;
+    for (std::int32_t score : {2147483647, 9, 8, 7, 6, 5, 4, 3, 2, 1})
+        before.emplace_back(ada, score);
     // A file there before the program starts has a tail past the table's 220 bytes, which stays.
     const std::string tail = f.fileMode >= 0 ? "tail" : "";
     if (f.linkTo) {
