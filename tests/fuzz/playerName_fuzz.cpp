@@ -17,13 +17,14 @@
 
 using namespace highScoreTable;
 
-// The code page as the program decodes it, checked to be a one-to-one map of the 256 byte values.
+// The code page as the program decodes it, checked to be a one-to-one map of the 256 byte values,
+// none of them left undecoded as the replacement character.
 const std::map<char32_t, char> codePage = [] {
     std::map<char32_t, char> map;
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));
         const QList<uint> ucs4 = QString::fromStdString(platform::fromAnsi(byte)).toUcs4();
-        assert(ucs4.size() == 1);
+        assert(ucs4.size() == 1 && ucs4[0] != 0xFFFD);
         map.emplace(ucs4[0], byte[0]);
     }
     assert(map.size() == 256);
