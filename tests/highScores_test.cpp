@@ -1,10 +1,9 @@
-// The high scores through the real program: the High Scores window, and games played to the name
-// box with faults around the file "HScores.dt": symbolic links that lead nowhere or in a circle, a
-// file system with no room left, and permissions that forbid reading or writing. Each must warn
-// clearly, keep the scores in memory, and leave the disk as it was unless a save succeeded.
+// The High Scores window and its file "HScores.dt", shared by copies of the game and beset by
+// faults: symbolic links that lead nowhere or in a circle, a file system with no room left, and
+// permissions that forbid reading or writing. Each fault must warn clearly, keep the scores in
+// memory, and leave the disk as it was unless a save succeeded.
 #include "forms/frmHigh.h"
 #include "forms/highScoreTable.h"
-#include "game/gameCode.h"
 #include "platform/appPath.h"
 #include "platform/fileLock.h"
 #include "support/gameFixture.h"
@@ -23,7 +22,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <optional>
 
 #include <fcntl.h>
@@ -109,44 +107,10 @@ Rows rowsShowing(const Entries& entries) {
     return rows;
 }
 
-// The real program started in a program folder of the test's choosing.
+// The real program, its high-score file in the program folder.
 class HighScores : public GameFixture {
   protected:
-    // Starts the program afresh in folder, as a new run would; boxes seen so far are forgotten.
-    void startProgramIn(const std::string& folder) {
-        window.reset();
-        dialogs.messageBoxes.clear();
-        file = folder + "/HScores.dt";
-        platform::setAppPathForTesting(folder);
-        resetEngineState();
-        window = std::make_unique<frmMain>();
-        window->showMaximized();
-    }
-
-    // Plays a game and loses it: the first letter hit, then a key that matches no letter makes
-    // them all fast, and the ticks run until one reaches the bottom. Answers the name box with
-    // name, and answers the score.
-    std::int32_t loseAGame(const std::string& name) {
-        dialogs.answers = {name};
-        const std::size_t boxesBefore = dialogs.inputBoxes.size();
-        window->cmdBegin->click();
-        while (gameCode::levelIntro && tick() == 1) {
-        }
-        release(keyOf(gameCode::letters.front().letter));
-        std::int32_t miss = 'A';
-        while (std::any_of(gameCode::letters.begin(), gameCode::letters.end(),
-                           [&](const auto& letter) { return letter.letter == miss; }))
-            ++miss;
-        release(keyOf(miss));
-        tick(2000);
-        EXPECT_EQ(dialogs.inputBoxes.size(), boxesBefore + 1) << "no name box";
-        return gameCode::gameScore;
-    }
-
-    static Qt::Key keyOf(std::int32_t code) { return static_cast<Qt::Key>(Qt::Key_A + code - 'A'); }
-
-    // The texts of the warnings since the program started, every one an exclamation box titled
-    // "High Scores".
+    // The texts of the warnings so far, every one an exclamation box titled "High Scores".
     Texts warnings() const {
         Texts texts;
         for (const auto& box : dialogs.messageBoxes) {
@@ -157,23 +121,39 @@ class HighScores : public GameFixture {
         return texts;
     }
 
-    // Opens the window from the menu as the player would, runs whileOpen on it when given, and
-    // closes it. Answers the rows shown on opening.
-    Rows openHighScores(const std::function<void(frmHigh&)>& whileOpen = {}) {
-        frmHigh* high = window->highScores;
-        Rows shown;
-        QTimer::singleShot(0, high, [&] {
-            shown = rowsOf(*high);
-            if (whileOpen)
-                whileOpen(*high);
-            high->cmdClose->click();
-        });
-        window->mnuHigh->trigger();
-        return shown;
-    }
-
     std::string file = folderPath() + "/HScores.dt";
 };
+
+struct Fault {
+    const char* name;
+    bool onFullDisk;    // the program folder is on a file system with no room left
+    const char* linkTo; // "HScores.dt" is a symbolic link to this, from the program folder
+    int fileMode;       // "HScores.dt" holds a full table and a tail, with this mode; -1: no file
+    mode_t folderMode;  // the program folder's mode
+    const char* reason; // the system's reason in the warnings; nullptr when every save succeeds
+    bool unreadable;    // the load fails, and every save is refused
+
+    friend void PrintTo(const Fault& f, std::ostream* os) { *os << f.name; } // in test lists
+};
+
+const char* denied = "Permission denied";
+const Fault faults[] = {
+    {"None", false, nullptr, -1, 0755, nullptr, false},
+    {"LinkIntoAMissingFolder", false, "gone/HScores.dt", -1, 0755, "No such file or directory",
+     false},
+    {"LinkToAMissingFile", false, "elsewhere.dt", -1, 0755, nullptr, false},
+    {"LinkToItself", false, "HScores.dt", -1, 0755, "Too many levels of symbolic links", true},
+    {"FullDiskNoFileYet", true, nullptr, -1, 0755, "No space left on device", false},
+    {"FullDiskFileThere", true, nullptr, 0644, 0755, nullptr, false},
+    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, denied, false},
+    {"ReadOnlyFolderWritableFile", false, nullptr, 0644, 0555, nullptr, false},
+    {"ReadOnlyFile", false, nullptr, 0444, 0755, denied, false},
+    {"WriteOnlyFile", false, nullptr, 0200, 0755, denied, true},
+    {"FileWithNoPermissions", false, nullptr, 0000, 0755, denied, true},
+    {"UnsearchableFolder", false, nullptr, 0644, 0600, denied, true},
+};
+
+class FileFaults : public HighScores, public ::testing::WithParamInterface<Fault> {};
 
 } // namespace
 
@@ -188,63 +168,29 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
     std::ofstream(file, std::ios::binary)
         << fileOf({{ada, 2147483647}, {bob, 4000}, {zoe, -900}, {none, 0}, {ghost, 0}, {cut, 257}})
                .substr(0, 5 * 22 + 20);
-    startProgramIn(folderPath());
-    EXPECT_EQ(window->highScores->parentWidget(), window.get());
-    const Rows shown = openHighScores([&](frmHigh& high) {
+    frmHigh& high = *window->highScores;
+    EXPECT_EQ(high.parentWidget(), window.get());
+    QTimer::singleShot(0, &high, [&] {
         EXPECT_EQ(QApplication::activeModalWidget(), &high);
+        EXPECT_EQ(rowsOf(high), rowsShowing({{ada, 2147483647}, {bob, 4000}, {zoe, -900}}));
         for (const QLabel* label : high.findChildren<QLabel*>())
             EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
         EXPECT_EQ(high.focusWidget(), high.cmdClose);
         high.cmdClear->click();
         EXPECT_TRUE(high.isVisible());
         EXPECT_EQ(rowsOf(high), rowsShowing({}));
+        high.cmdClose->click();
     });
-    EXPECT_EQ(shown, rowsShowing({{ada, 2147483647}, {bob, 4000}, {zoe, -900}}));
+    window->mnuHigh->trigger();
     EXPECT_EQ(readBytes(file), fileOf({}));
-    EXPECT_EQ(openHighScores([&](frmHigh& high) { EXPECT_EQ(high.focusWidget(), high.cmdClose); }),
-              rowsShowing({}));
+    high.show();
+    EXPECT_EQ(high.focusWidget(), high.cmdClose);
     EXPECT_EQ(warnings(), Texts{});
 }
 
-namespace {
-
-struct Fault {
-    const char* name;
-    bool onFullDisk;     // the program folder is on a file system with no room left
-    const char* linkTo;  // "HScores.dt" is a symbolic link to this, from the program folder
-    int fileMode;        // "HScores.dt" holds a full table and a tail, with this mode; -1: no file
-    mode_t folderMode;   // the program folder's mode
-    const char* reason;  // the system's reason in the warnings; nullptr when every save succeeds
-    bool unreadable;     // the load fails, and every save is refused
-    const char* savedTo; // where the saves land, from the program folder; nullptr: nowhere
-
-    friend void PrintTo(const Fault& f, std::ostream* os) { *os << f.name; } // in test lists
-};
-
-const char* denied = "Permission denied";
-const Fault faults[] = {
-    {"None", false, nullptr, -1, 0755, nullptr, false, "HScores.dt"},
-    {"LinkIntoAMissingFolder", false, "gone/HScores.dt", -1, 0755, "No such file or directory",
-     false, nullptr},
-    {"LinkToAMissingFile", false, "elsewhere.dt", -1, 0755, nullptr, false, "elsewhere.dt"},
-    {"LinkToItself", false, "HScores.dt", -1, 0755, "Too many levels of symbolic links", true,
-     nullptr},
-    {"FullDiskNoFileYet", true, nullptr, -1, 0755, "No space left on device", false, nullptr},
-    {"FullDiskFileThere", true, nullptr, 0644, 0755, nullptr, false, "HScores.dt"},
-    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, denied, false, nullptr},
-    {"ReadOnlyFolderWritableFile", false, nullptr, 0644, 0555, nullptr, false, "HScores.dt"},
-    {"ReadOnlyFile", false, nullptr, 0444, 0755, denied, false, nullptr},
-    {"WriteOnlyFile", false, nullptr, 0200, 0755, denied, true, nullptr},
-    {"FileWithNoPermissions", false, nullptr, 0000, 0755, denied, true, nullptr},
-    {"UnsearchableFolder", false, nullptr, 0644, 0600, denied, true, nullptr},
-};
-
-class FileFaults : public HighScores, public ::testing::WithParamInterface<Fault> {};
-
-} // namespace
-
-// Two games played to the name box, with the file's fault in place from the program's start.
-TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
+// Two scores entered as a game over enters them, with the file's fault in place from the
+// program's start.
+TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     const Fault& f = GetParam();
     ASSERT_TRUE(unprivileged) << "could not give up root";
     if (f.onFullDisk && !noSmallDisk.empty())
@@ -253,42 +199,44 @@ TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
     fs::remove_all(folder);
     ASSERT_TRUE(fs::create_directory(folder));
     file = folder + "/HScores.dt";
-    // A full table, into which both games' scores go behind the largest score, the last two
-    // dropping out.
+    // A full table, into which both scores go behind the largest score, the first behind the
+    // equal score it ties with, and the last two entries drop out.
     Entries before;
     for (std::int32_t score : {2147483647, 9, 8, 7, 6, 5, 4, 3, 2, 1})
         before.emplace_back(ada, score);
     // A file there before the program starts has a tail past the table's 220 bytes, which stays.
-    const auto withTail = [&](const std::string& bytes) {
-        return f.fileMode >= 0 ? bytes + "tail" : bytes;
-    };
+    const std::string tail = f.fileMode >= 0 ? "tail" : "";
     if (f.linkTo) {
         ASSERT_EQ(::symlink(f.linkTo, file.c_str()), 0) << std::strerror(errno);
     }
     if (f.fileMode >= 0) {
-        std::ofstream(file, std::ios::binary) << withTail(fileOf(before));
+        std::ofstream(file, std::ios::binary) << fileOf(before) + tail;
         ASSERT_EQ(::chmod(file.c_str(), static_cast<mode_t>(f.fileMode)), 0);
     }
     if (f.onFullDisk) // a file of its own takes every free block
         std::ofstream(folder + "/filler") << std::string(1 << 20, 'x');
     ASSERT_EQ(::chmod(folder.c_str(), f.folderMode), 0);
 
-    startProgramIn(folder);
+    // The window loads the file as it is made, as it does at the program's start.
+    platform::setAppPathForTesting(folder);
+    frmHigh high(nullptr);
     const Texts atLoad = f.unreadable ? Texts{readFailureMessage(file, f.reason)} : Texts{};
     EXPECT_EQ(warnings(), atLoad);
     Entries entries = f.fileMode >= 0 && !f.unreadable ? before : Entries{};
-    EXPECT_EQ(openHighScores(), rowsShowing(entries));
-    entries.emplace_back(ann, loseAGame(ann.typed));
-    entries.emplace_back(bo, loseAGame(bo.typed));
+    for (const auto& [player, score] : {std::pair{ann, 9}, std::pair{bo, 100}}) {
+        EXPECT_TRUE(high.isHighScore(score));
+        high.addScore(score, player.typed);
+        entries.emplace_back(player, score);
+    }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const auto& a, const auto& b) { return a.second > b.second; });
     entries.resize(std::min<std::size_t>(entries.size(), 10));
-    // A score with no place changes nothing and saves nothing, so it warns of nothing either.
-    EXPECT_FALSE(window->highScores->isHighScore(0));
-    window->highScores->addScore(0, "Late");
     // The rows follow the table at once, although the window is hidden.
-    EXPECT_EQ(rowsOf(*window->highScores), rowsShowing(entries));
-    Texts expected = atLoad; // and a warning for each game's save
+    EXPECT_EQ(rowsOf(high), rowsShowing(entries));
+    // A score with no place changes nothing and saves nothing, so it warns of nothing either.
+    EXPECT_FALSE(high.isHighScore(0));
+    high.addScore(0, "Late");
+    Texts expected = atLoad; // and a warning for each save
     if (f.reason)
         expected.resize(atLoad.size() + 2, f.unreadable ? saveRefusedMessage(file)
                                                         : writeFailureMessage(file, f.reason));
@@ -300,12 +248,9 @@ TEST_P(FileFaults, GameOversWarnKeepTheScoresAndLeaveTheDiskAsItWas) {
     if (f.linkTo) {
         EXPECT_EQ(fs::read_symlink(file), f.linkTo);
     }
-    if (f.fileMode >= 0) {
-        ASSERT_EQ(::chmod(file.c_str(), 0600), 0);
-    }
-    const std::optional<std::string> disk = withTail(fileOf(f.savedTo ? entries : before));
-    EXPECT_EQ(readBytes(folder + "/" + (f.savedTo ? f.savedTo : "HScores.dt")),
-              f.savedTo || f.fileMode >= 0 ? disk : std::nullopt);
+    ::chmod(file.c_str(), 0600); // where there is a file
+    const std::optional<std::string> disk = fileOf(f.reason ? before : entries) + tail;
+    EXPECT_EQ(readBytes(file), !f.reason || f.fileMode >= 0 ? disk : std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
@@ -314,7 +259,6 @@ INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
 // Copies of the game sharing the file: each window saves into what the other saved, shows and
 // judges by the file as it is now, and a clear in one holds against the other's next save.
 TEST_F(HighScores, TwoWindowsOnOneFileKeepEachOthersScoresAndClears) {
-    const Player cy{"Cy", "Cy", "Cy"};
     std::ofstream(file, std::ios::binary) << fileOf(Entries(10, {ada, 100}));
     frmHigh first(nullptr), second(nullptr);
     first.addScore(150, ann.typed);
@@ -324,39 +268,19 @@ TEST_F(HighScores, TwoWindowsOnOneFileKeepEachOthersScoresAndClears) {
     EXPECT_EQ(rowsOf(first)[1].first, bo.shown);
     second.cmdClear_Click();
     EXPECT_TRUE(first.isHighScore(5));
-    first.addScore(5, cy.typed);
-    EXPECT_EQ(readBytes(file), fileOf({{cy, 5}}));
-    EXPECT_EQ(rowsOf(first), rowsShowing({{cy, 5}}));
+    first.addScore(5, bo.typed);
+    EXPECT_EQ(readBytes(file), fileOf({{bo, 5}}));
+    EXPECT_EQ(rowsOf(first), rowsShowing({{bo, 5}}));
 }
 
-// Two processes saving 300 scores each at the same time, one the even scores up to 600 and the
-// other the odd ones up to 601: the file ends with the ten best of them all, every record whole.
-TEST_F(HighScores, TwoProcessesSavingAtOnceLeaveTheTenBestOfBoth) {
-    const auto saveEveryOtherScoreFrom = [this](std::int32_t score) {
-        ScoreFile shared{file};
-        ScoreTable table{};
-        for (; score <= 601; score += 2)
-            addScore(shared, table, score, storedName(std::to_string(score)));
-        return 0;
-    };
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(saveEveryOtherScoreFrom(3));
-    saveEveryOtherScoreFrom(2);
-    ::waitpid(child, nullptr, 0);
-    Entries best; // 601 down to 592
-    for (std::int32_t score = 601; score > 591; --score)
-        best.emplace_back(Player{"", std::to_string(score), ""}, score);
-    EXPECT_EQ(readBytes(file), fileOf(best));
-}
-
-// A copy that keeps the file locked makes a clear and a save fail with a warning that says so,
-// both kept; once that copy is killed its lock goes with it, and the next save writes them.
+// A copy that keeps the file locked, even only to read it, makes a clear and a save fail with a
+// warning that says so, both kept; once that copy is killed its lock goes with it, and the next
+// save writes them.
 TEST_F(HighScores, LockOfAKilledCopyNeverBlocksAndWaitingChangesAreSavedNextTime) {
     std::ofstream(file, std::ios::binary) << fileOf({{ada, 500}});
     frmHigh& high = *window->highScores;
-    const int locked = ::open(file.c_str(), O_RDWR);
-    ASSERT_EQ(platform::lockFile(locked, true), platform::FileLock::held);
+    const int locked = ::open(file.c_str(), O_RDONLY);
+    ASSERT_EQ(platform::lockFile(locked, false), platform::FileLock::held);
     // The child shares the open file and so its lock, which it holds alone once this one closes.
     const pid_t holder = ::fork();
     if (holder == 0)
