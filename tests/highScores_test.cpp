@@ -273,6 +273,28 @@ TEST_F(HighScores, TwoWindowsOnOneFileKeepEachOthersScoresAndClears) {
     EXPECT_EQ(rowsOf(first), rowsShowing({{bo, 5}}));
 }
 
+// Two copies saving 300 scores each at the same time, one the even scores up to 600 rising, the
+// other the odd ones from 601 falling, so that a save lost in the race shows: the file ends with
+// the ten best of both, every record whole.
+TEST_F(HighScores, TwoProcessesSavingAtOnceLeaveTheTenBestOfBoth) {
+    const auto saveScores = [this](std::int32_t first, std::int32_t step) {
+        ScoreFile shared{file};
+        ScoreTable table{};
+        for (std::int32_t score = first; score >= 2 && score <= 601; score += step)
+            addScore(shared, table, score, storedName(std::to_string(score)));
+        return 0;
+    };
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(saveScores(601, -2));
+    saveScores(2, 2);
+    ::waitpid(child, nullptr, 0);
+    Entries best; // 601 down to 592
+    for (std::int32_t score = 601; score > 591; --score)
+        best.emplace_back(Player{"", std::to_string(score), ""}, score);
+    EXPECT_EQ(readBytes(file), fileOf(best));
+}
+
 // A copy that keeps the file locked, even only to read it, makes a clear and a save fail with a
 // warning that says so, both kept; once that copy is killed its lock goes with it, and the next
 // save writes them.
