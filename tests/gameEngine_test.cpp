@@ -1,5 +1,5 @@
+#include "support/gameFixture.h"
 #include "support/gdiAPI.h"
-#include "support/playing.h"
 
 #include <QAction>
 #include <QFile>

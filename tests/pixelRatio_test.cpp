@@ -1,6 +1,6 @@
 // The play area at device pixel ratios 1, 1.5 and 2: one ctest run each (see CMakeLists.txt).
 #include "game/letterText.h"
-#include "support/playing.h"
+#include "support/gameFixture.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,12 +1,7 @@
 #include "support/gameFixture.h"
 
-#include "game/gameCode.h"
 #include "platform/appPath.h"
 #include "platform/random.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QTest>
 
 int countPixels(const QImage& image, std::int32_t bgr) {
     const QRgb wanted = qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
@@ -17,10 +12,6 @@ int countPixels(const QImage& image, std::int32_t bgr) {
             count += (line[x] & 0xFFFFFF) == (wanted & 0xFFFFFF) ? 1 : 0;
     }
     return count;
-}
-
-int countLitPixels(const QImage& image) {
-    return image.width() * image.height() - countPixels(image, 0);
 }
 
 void GameFixture::SetUp() {
@@ -45,22 +36,12 @@ void GameFixture::TearDown() {
     platform::unfixSeed();
 }
 
-int GameFixture::tick(int n) {
-    int ran = 0;
-    while (ran < n && window->gameLoop.deliverTick())
-        ++ran;
-    return ran;
-}
-
-void GameFixture::release(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyRelease(window->picGame.widget(), key, modifiers);
-}
-
-void GameFixture::processEvents() {
-    QApplication::sendPostedEvents();
-    QApplication::processEvents();
-}
-
-std::string GameFixture::statusText() const {
-    return window->lblInfo->text().toStdString();
+// Runs the tests inside a headless application with fixed fonts.
+int main(int argc, char* argv[]) {
+    useHeadlessPlatform();
+    QApplication app(argc, argv);
+    if (!useFixedFonts())
+        return 1;
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
