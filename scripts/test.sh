@@ -3,7 +3,8 @@
 #   1. a build in build/ with warnings as errors, and the test suite: the unit tests, the file
 #      faults, the randomized soak, and the end-to-end test of the real program under Xvfb
 #      (screenshots in build/e2e-artifacts/);
-#   2. the formatting of every tracked source file against .clang-format;
+#   2. the formatting of every tracked source file against .clang-format, and the size of the
+#      test suite against the code (scripts/testShare.sh);
 #   3. the libFuzzer targets, built with clang in build-fuzz/, each run for 30 seconds;
 #   4. a second build in build-asan/ with AddressSanitizer and UndefinedBehaviorSanitizer,
 #      and the test suite again, the soak among them (the end-to-end test runs only once).
@@ -34,6 +35,9 @@ else
 fi
 clang-format --dry-run -Werror "${sources[@]}"
 echo "${#sources[@]} files formatted as .clang-format asks"
+
+step "Measuring the test suite against the code"
+bash scripts/testShare.sh
 
 step "Fuzzing (libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer, 30 s a target)"
 bash scripts/fuzz.sh 30
