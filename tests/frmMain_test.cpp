@@ -1,17 +1,12 @@
 // The main window: its controls and layout, the commands, the keys and every way of closing.
-#include "forms/frmMain.h"
-#include "game/gameCode.h"
 #include "support/gameFixture.h"
 
 #include <QAction>
 #include <QFrame>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 
 #include <functional>
-#include <vector>
 
 namespace {
 
@@ -32,11 +27,6 @@ class MainWindow : public GameFixture {
         EXPECT_EQ((std::array{pic.left(), pic.top(), pic.width(), pic.height()}),
                   (std::array{8, 8, width, height}));
         EXPECT_EQ(window->frameButtons->geometry(), QRect(8, 8 + height, width, 33));
-    }
-
-    void startGame() {
-        window->cmdBegin->click();
-        ASSERT_EQ(gameCode::currentLevel, 1);
     }
 };
 
@@ -124,7 +114,7 @@ TEST_F(MainWindow, EveryWayOfClosingTearsTheGameDownWithoutAsking) {
         resetEngineState();
         window = std::make_unique<frmMain>();
         window->showMaximized();
-        startGame();
+        window->cmdBegin->click();
         gameCode::gameScore = 500;
         ways[way](*window);
         EXPECT_FALSE(window->isVisible());
@@ -165,7 +155,7 @@ TEST_F(MainWindow, NewGameStartsLevelOneAndNothingElseStartsAGame) {
 // question, at level 1 with score 0, and leaves the pause as it was; End Game twice is harmless
 // and never offers the score to the table. Game > Sound flips its tick and the game's switch.
 TEST_F(MainWindow, CommandsAndKeysDuringAGame) {
-    startGame();
+    window->cmdBegin->click();
     for (auto modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
         const std::int16_t hitsBefore = gameCode::lettersHit;
         release(static_cast<Qt::Key>(Qt::Key_A + (gameCode::letters[0].letter - 'A')), modifiers);

@@ -1,18 +1,9 @@
 // The play area's surface and the text calls the game draws with.
 #include "platform/deviceContext.h"
-#include "platform/pictureBox.h"
-#include "platform/user32.h"
 #include "support/gameFixture.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QWidget>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
 
 using platform::DT_CALCRECT;
 using platform::DT_CENTER;
