@@ -38,13 +38,13 @@ using namespace highScoreTable;
 
 namespace {
 
-constexpr const char* smallDisk = "/tmp/small"; // 64 KiB, filled up by the full-disk cases
-std::string noSmallDisk;                        // why the full-disk cases cannot run
+constexpr const char* smallDisk = "/mnt"; // 64 KiB, filled up by the full-disk cases
+std::string noSmallDisk;                  // why the full-disk cases cannot run
 
 // Runs before main, while the process has one thread. Root reads and writes whatever the
 // permissions say, so a process started as root gives root up for the user 65534; before that it
-// moves into a mount namespace of its own with a fresh /tmp and mounts the small file system
-// there, so that both go away with the process.
+// moves into a mount namespace of its own and mounts the small file system over /mnt there, so
+// that nothing outside the process sees it and it goes away with the process.
 const bool unprivileged = [] {
     if (::geteuid() != 0) {
         noSmallDisk = "mounting a file system needs root";
@@ -52,8 +52,6 @@ const bool unprivileged = [] {
     }
     if (::unshare(CLONE_NEWNS) != 0 ||
         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("tmpfs", "/tmp", "tmpfs", MS_NOSUID | MS_NODEV, "mode=1777") != 0 ||
-        ::mkdir(smallDisk, 0755) != 0 ||
         ::mount("tmpfs", smallDisk, "tmpfs", MS_NOSUID | MS_NODEV,
                 "size=64k,mode=0755,uid=65534,gid=65534") != 0)
         noSmallDisk = std::string("this machine allows no tmpfs: ") + std::strerror(errno);
