@@ -31,8 +31,8 @@ struct Snapshot {
     int introTicks = gameCode::introTicks;
     bool intro = gameCode::levelIntro, paused = gameCode::gamePaused;
 };
-// What an event may change: scores the score; keeps neither letters nor timer; pauses the timer.
-enum Kind { plain, scores, keeps, pauses };
+// What an event may change: scores changes the score; keeps moves no letter.
+enum Kind { plain, scores, keeps };
 
 class Soak : public GameFixture {
   protected:
@@ -63,14 +63,11 @@ class Soak : public GameFixture {
         act();
         QApplication::sendPostedEvents();
         const Snapshot now;
-        const auto y = &FallingLetter::y; // only ticks and keys move letters or make them fast
-        const auto s = &FallingLetter::slow;
+        const auto y = &FallingLetter::y; // only ticks and keys move letters
         EXPECT_EQ(dialogs.messageBoxes.size(), 0u) << dialogs.messageBoxes.front().text;
         EXPECT_TRUE(kind == scores || now.score == was.score) << "the score moved";
         EXPECT_EQ(scoreFile::readBytes(folderPath() + "/HScores.dt"), scoreFile::fileOf(table));
         EXPECT_TRUE(kind < keeps || std::ranges::equal(now.letters, was.letters, {}, y, y));
-        EXPECT_TRUE(kind < keeps || std::ranges::equal(now.letters, was.letters, {}, s, s));
-        EXPECT_TRUE(kind < keeps || (now.timer != was.timer) == (kind == pauses && was.level));
         const bool game = now.level > 0, layout = game && was.intro && !now.intro;
         EXPECT_TRUE(game ? now.timer || now.paused : !now.timer) << "the timer";
         const std::string status =
@@ -104,13 +101,12 @@ class Soak : public GameFixture {
         for (std::size_t i = 0; !was.intro && !bottom && i < was.letters.size(); ++i)
             EXPECT_EQ(after.letters[i].y - was.letters[i].y, was.letters[i].slow ? 1 : 6) << i;
     }
-    // A letter key with a letter of its code in play hits one, for 100, 20 or 10 points; any other
-    // makes every letter fast. Which letter it hits, for which points, the engine tests pin down.
+    // A letter key with a letter of its code in play hits one and scores; any other makes every
+    // letter fast. Which letter it hits, for which points, the engine tests pin down.
     void key(int code) {
         const auto [was, now] = run("key", scores, [&] { release(Qt::Key(code)); });
         const bool hit = std::ranges::count(was.letters, code, &FallingLetter::letter) > 0;
-        const int points = now.score - was.score;
-        EXPECT_TRUE(hit ? points == 100 || points == 20 || points == 10 : points == 0) << points;
+        EXPECT_EQ(now.score > was.score, hit);
         EXPECT_EQ(now.hits - was.hits, hit ? 1 : 0);
         EXPECT_TRUE(hit || std::ranges::none_of(now.letters, &FallingLetter::slow)) << "a miss";
     }
@@ -142,7 +138,7 @@ class Soak : public GameFixture {
             {{good, 0, 0}, [&] { key(std::ranges::max(gameCode::letters, {}, urgency).letter); }},
             {{640, 0, 0}, [&] { tick(); }},
             {{4 * n, 10, 4}, [&] { key('A' + pick(26)); }},
-            {{n, 30, 2}, [&] { run("Pause", pauses, [&] { window->cmdPause->click(); }); }},
+            {{n, 30, 2}, [&] { run("Pause", keeps, [&] { window->cmdPause->click(); }); }},
             {{n / 6, 2, 80}, [&] { newGame(); }},
             {{n / 6, 2, 2}, [&] { run("End Game", plain, [&] { window->cmdEnd->click(); }); }},
             {{0, 0, 3}, [&] { clear(); }},
