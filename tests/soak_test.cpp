@@ -19,8 +19,7 @@ using Entry = std::pair<std::string, std::int32_t>; // a stored name's bytes and
 namespace {
 
 std::uint64_t setting(const char* name, std::uint64_t fallback) {
-    const char* text = std::getenv(name);
-    return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 0) : fallback;
+    return qEnvironmentVariableIsEmpty(name) ? fallback : qgetenv(name).toULongLong(nullptr, 0);
 }
 // What the checks read of the game and its window, before and after an event.
 struct Snapshot {
