@@ -116,8 +116,8 @@ TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
     EXPECT_FALSE(gameOver);
 }
 
-// Across many layouts every letter and every colour of the table (red, green,
-// blue, yellow, orange, magenta, cyan) turns up. At level 18 one letter in 3 is fast.
+// Across many layouts every letter and every colour of the table (red, green, blue, yellow,
+// orange, magenta, cyan) turns up. At level 18 one letter in 3 is fast.
 TEST_F(GameEngine, PlacementCoversEveryLetterAndColourAndMakesFastLettersByLevel) {
     std::set<std::int32_t> codes;
     std::set<std::int32_t> colours;
