@@ -139,7 +139,6 @@ class Soak : public GameFixture {
             {{4 * n, 10, 4}, [&] { key('A' + pick(26)); }},
             {{n, 30, 2}, [&] { run("Pause", keeps, [&] { window->cmdPause->click(); }); }},
             {{n / 6, 2, 80}, [&] { newGame(); }},
-            {{n / 6, 2, 2}, [&] { run("End Game", plain, [&] { window->cmdEnd->click(); }); }},
             {{0, 0, 3}, [&] { clear(); }},
             {{2 * n, 10, 3}, [&] { run("resize", keeps, [&] { window->resize(size(), size()); }); }},
             // clang-format on
