@@ -2,8 +2,10 @@
 #include "platform/deviceContext.h"
 #include "support/gameFixture.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QScreen>
 
 using platform::DT_CALCRECT;
 using platform::DT_CENTER;
@@ -57,10 +59,12 @@ TEST_F(Surface, MeasuresInFixedPixelSizesAndCentresEachLine) {
               (std::array{0, 0, 400, 300}));
     box.setForeColor(255);
     draw("I\r\nIIIII", client, DT_CENTER);
-    const int lineHeight = measure("I").bottom - 20;
+    const QImage& shown = box.screen();
+    const int lineHeight = qRound((measure("I").bottom - 20) * shown.devicePixelRatio());
     for (int line = 0; line < 2; ++line) {
-        const QImage band = box.screen().copy(0, line * lineHeight, 400, lineHeight);
-        const int lit = countPixels(band, 255), left = countPixels(band.copy(0, 0, 200, 99), 255);
+        const QImage band = shown.copy(0, line * lineHeight, shown.width(), lineHeight);
+        const int lit = countPixels(band, 255);
+        const int left = countPixels(band.copy(0, 0, shown.width() / 2, lineHeight), 255);
         ASSERT_GT(lit, 50) << "line " << line;
         EXPECT_NEAR(left, lit - left, lit / 10) << "line " << line;
     }
@@ -84,7 +88,7 @@ TEST_F(Surface, LostPictureIsBlackAndRaisesOnePaintPerTurn) {
     box.setWidth(0);
     EXPECT_EQ(box.scaleHeight(), 200);
     box.setWidth(250);
-    EXPECT_EQ(box.screen().size(), QSize(250, 200));
+    EXPECT_EQ(box.screen().deviceIndependentSize(), QSizeF(250, 200));
     EXPECT_EQ(countLitPixels(box.screen()), 0);
     EXPECT_EQ(paints, 0);
     QApplication::processEvents();
@@ -156,5 +160,32 @@ TEST(TouchedRegion, IsExactlyTheUnionOfTheRectangles) {
         const QRegion region = platform::regionOf(rects);
         EXPECT_TRUE((region ^ expected).isEmpty()) << round;
         EXPECT_EQ(region.rectCount(), expected.rectCount()) << round;
+    }
+}
+
+using PixelRatio = Playing;
+
+// On each screen, its own and one of ratio 3 that the window moves to, the picture has the device
+// pixels under the area's own pixels, which positions and sizes stay in, and the letters are
+// written back into it; a letter is written at device resolution, pixel for pixel as the painter
+// writes a line of text, and not as the picture of a smaller letter blown up.
+TEST_F(PixelRatio, LettersAreWrittenAtTheDeviceResolutionOfEachScreen) {
+    const QSize own(window->picGame.scaleWidth(), window->picGame.scaleHeight());
+    EXPECT_EQ(own, window->picGame.widget()->size());
+    setLetters({letter('W', 41, 17)});
+    window->cmdPause->click(); // no tick may move the letter while events run
+    for (QScreen* onScreen : QGuiApplication::screens()) {
+        SCOPED_TRACE(onScreen->name().toStdString());
+        window->setScreen(onScreen);
+        processEvents();
+        const qreal ratio = onScreen->devicePixelRatio();
+        EXPECT_EQ(screen().size(), (QSizeF(own) * ratio).toSize());
+        const QImage written = screen().copy();
+        ASSERT_GT(countLitPixels(written), 0);
+        window->picGame.cls();
+        platform::RECT box{41, 17, 141, 117};
+        platform::DrawTextA(window->picGame.hDC(), "W\r\n", 3, &box, 0);
+        EXPECT_TRUE(screen() == written);
+        EXPECT_TRUE(ratio == 1 || written != written.scaled(own).scaled(written.size()));
     }
 }
