@@ -46,7 +46,8 @@ TEST(RectsOverlap, ACornerOfTheSecondInsideTheFirst) {
 
 // The upper bound comes first; every whole code from A to Z comes up, and nothing outside it.
 // High below low shows the code-4 box and gives 0; the other codes have their own texts.
-TEST(RandomNumber, GivesEveryWholeNumberInRangeAndReportsBadBounds) {
+// Reseeding from the clock never repeats a sequence.
+TEST(RandomNumbers, CoverTheRangeReportBadBoundsAndNeverRepeatAfterAReseed) {
     ScriptedDialogs dialogs;
     platform::setDialogProvider(&dialogs);
     platform::fixSeed(7);
@@ -75,11 +76,8 @@ TEST(RandomNumber, GivesEveryWholeNumberInRangeAndReportsBadBounds) {
         EXPECT_EQ(dialogs.messageBoxes[i].style, 48);
     }
     platform::setDialogProvider(nullptr);
-    platform::unfixSeed();
-}
 
-// Reseeding within the same clock tick must not repeat a sequence.
-TEST(Randomize, BackToBackReseedsFromTheClockGiveDifferentSequences) {
+    // Reseeding from the clock twice within one tick must not repeat a sequence.
     platform::unfixSeed();
     platform::randomize();
     const float first[3] = {platform::rnd(), platform::rnd(), platform::rnd()};
