@@ -37,7 +37,7 @@ startWindowManager || {
 
 build/velquist >"$work/velquist.log" 2>&1 &
 pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Velquist$' | head -n1 || true)
+window=$(shown 20 '^Velquist$' || true)
 if [[ -z "$window" ]]; then
     echo "screenshot: the Velquist window did not appear" >&2
     cat "$work/velquist.log" >&2

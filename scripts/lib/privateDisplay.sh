@@ -5,7 +5,10 @@
 #                  passing any further arguments to Xvfb (-dpi 192), and exports DISPLAY; answers
 #                  non-zero, with Xvfb's log on stderr, if it fails;
 #   startWindowManager  starts openbox on that display and waits until it takes windows;
-#                  answers non-zero if it does not.
+#                  answers non-zero if it does not;
+#   waitFor        waits up to the given seconds for a command to succeed;
+#   shown, gone    wait up to the given seconds for a visible window of that name (printing its
+#                  id), or tell whether none is left.
 
 work=$(mktemp -d)
 pids=()
@@ -47,3 +50,14 @@ startWindowManager() {
     sleep 1
     xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
 }
+
+waitFor() { # seconds, then the command
+    local deadline=$((SECONDS + $1))
+    until "${@:2}"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.2
+    done
+}
+
+shown() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" | head -n1; }
+gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }

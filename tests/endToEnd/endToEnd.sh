@@ -36,13 +36,6 @@ pixels() {
     convert "$1" -crop "$2" +repage -fill black +opaque "$3" -fill white -opaque "$3" \
         -format '%[fx:round(mean*w*h)]' info:
 }
-waitFor() { # seconds, then a command that must succeed
-    local deadline=$((SECONDS + $1))
-    until "${@:2}"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.2
-    done
-}
 # A screenshot ($1) with more than $3 pixels of the colours $4... in the region $2; each try
 # takes the place of the one before.
 seen() {
@@ -55,10 +48,8 @@ seen() {
     ((total > least)) || return 1
     say "$name: $total pixels"
 }
-gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
 # The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).
 hasIcon() { xprop -id "$1" -f _NET_WM_ICON 32c _NET_WM_ICON | grep -qw 4294901760; }
-shown() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" | head -n1; }
 
 prefix="$work/prefix"
 app=io.github.velquist.Velquist
