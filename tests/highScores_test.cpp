@@ -26,15 +26,12 @@
 namespace fs = std::filesystem;
 using namespace highScoreTable;
 
-namespace {
-
 constexpr const char* smallDisk = "/mnt"; // 64 KiB, filled up by the full-disk cases
 std::string noSmallDisk;                  // why the full-disk cases cannot run
 
-// Runs before main, while the process has one thread. Root reads and writes whatever the
-// permissions say, so a process started as root gives root up for the user 65534; before that it
-// moves into a mount namespace of its own and mounts the small file system over /mnt there, so
-// that nothing outside the process sees it and it goes away with the process.
+// Runs before main, while the process has one thread. Root ignores permissions, so a process
+// started as root gives root up for the user 65534, after moving into a mount namespace of its own
+// and mounting the small file system over /mnt there, unseen outside and gone with the process.
 const bool unprivileged = [] {
     if (::geteuid() != 0) {
         noSmallDisk = "mounting a file system needs root";
@@ -120,7 +117,6 @@ struct Fault {
     bool unreadable;    // the load fails, and every save is refused
 };
 
-const char* denied = "Permission denied";
 const Fault faults[] = {
     {"None", false, nullptr, -1, 0755, nullptr, false},
     {"LinkIntoAMissingFolder", false, "gone/x.dt", -1, 0755, "No such file or directory", false},
@@ -128,27 +124,23 @@ const Fault faults[] = {
     {"LinkToItself", false, "HScores.dt", -1, 0755, "Too many levels of symbolic links", true},
     {"FullDiskNoFileYet", true, nullptr, -1, 0755, "No space left on device", false},
     {"FullDiskFileThere", true, nullptr, 0644, 0755, nullptr, false},
-    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, denied, false},
+    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, "Permission denied", false},
     {"ReadOnlyFolderWritableFile", false, nullptr, 0644, 0555, nullptr, false},
-    {"WriteOnlyFile", false, nullptr, 0200, 0755, denied, true},
-    {"UnsearchableFolder", false, nullptr, 0644, 0600, denied, true},
+    {"WriteOnlyFile", false, nullptr, 0200, 0755, "Permission denied", true},
+    {"UnsearchableFolder", false, nullptr, 0644, 0600, "Permission denied", true},
 };
 
 class FileFaults : public HighScores, public ::testing::WithParamInterface<Fault> {};
 
-} // namespace
-
-// The menu shows the window modally over the main window: the records the file holds whole, in
-// its order, names as plain text without their outer spaces, and entries with score 0 blank;
-// "Close" has the focus whenever it opens. "Clear" blanks the rows at once and stays open, and the
-// file becomes 220 zero bytes.
+// The menu shows the window modally over the main window: the file's whole records in order, names
+// as plain text without outer spaces, entries with score 0 blank; "Close" has the focus on every
+// show. "Clear" blanks the rows at once and stays open, and the file becomes 220 zero bytes.
 TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
     const Player bob{"", "  <b>Bob</b>", "<b>Bob</b>"}, zoe{"", "Zo\xEB", "Zoë"};
-    const Player none{"", "", ""}, ghost{"", "Ghost", "Ghost"}, cut{"", "Cut", "Cut"};
     // The last record is cut off within its score.
     std::ofstream(file, std::ios::binary)
-        << fileOf({{ada, 2147483647}, {bob, 4000}, {zoe, -900}, {none, 0}, {ghost, 0}, {cut, 257}})
-               .substr(0, 5 * 22 + 20);
+        << fileOf({{ada, 2147483647}, {bob, 4000}, {zoe, -900}, {ann, 0}, {bo, 257}})
+               .substr(0, 4 * 22 + 20);
     frmHigh& high = *window->highScores;
     EXPECT_EQ(high.parentWidget(), window.get());
     QTimer::singleShot(0, &high, [&] {
@@ -233,9 +225,8 @@ INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
 
 // Copies of the game sharing the file: each window saves into what the other saved, shows and
 // judges by the file as it is now, and a clear in one holds against the other's next save. A copy
-// that keeps the file locked, even only to read it, makes a clear and a save fail with a warning
-// that says so, both kept; once that copy is killed its lock goes with it, and the next save
-// writes them.
+// holding the file locked, even only to read it, makes a clear and a save fail with a warning that
+// says so, both kept; once it is killed its lock goes, and the next save writes them.
 TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresAndClearsThroughALockedCopy) {
     std::ofstream(file, std::ios::binary) << fileOf(Entries(10, {ada, 100}));
     frmHigh first(nullptr), second(nullptr);
