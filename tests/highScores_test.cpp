@@ -115,6 +115,7 @@ struct Fault {
     mode_t folderMode;  // the program folder's mode
     const char* reason; // the system's reason in the warnings; nullptr when every save succeeds
     bool unreadable;    // the load fails, and every save is refused
+    friend void PrintTo(const Fault& f, std::ostream* os) { *os << f.name; } // in failures
 };
 
 const Fault faults[] = {
