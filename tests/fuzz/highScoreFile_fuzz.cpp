@@ -3,14 +3,13 @@
 // off part-way and the ones after it must come back empty, bytes past the 220th must stay
 // untouched, and the score must land in front of the first lower score, the rest moving down.
 #include "forms/highScoreTable.h"
+#include "tests/support/scoreFile.h"
 
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -18,22 +17,10 @@
 
 using namespace highScoreTable;
 
-namespace {
-
 // On a memory file system where there is one, so that the flush of every save costs nothing.
 const std::string path = std::string(::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") +
                          "/velquist-fuzz-" + std::to_string(::getpid()) + ".dt";
 const int removedAtExit = std::atexit([] { ::unlink(path.c_str()); });
-
-// The file's content: the 220 bytes given, then the input's bytes past the 220th.
-bool fileHolds(std::string image, const std::string& input) {
-    std::ifstream in(path, std::ios::binary);
-    image.resize(fileBytes, '\0');
-    return std::string(std::istreambuf_iterator<char>(in), {}) ==
-           image + input.substr(std::min(input.size(), fileBytes));
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
@@ -42,15 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScoreTable table{};
     assert(loadTable(file, table).empty());
     assert(saveTable(file, table).empty());
-    // The records the input holds whole, then zeros.
-    assert(
-        fileHolds(input.substr(0, std::min(size / recordBytes, entryCount) * recordBytes), input));
+    // The records the input holds whole, then zeros to 220 bytes, then the input's bytes past them.
+    std::string saved = input.substr(0, std::min(size / recordBytes, entryCount) * recordBytes);
+    saved.resize(fileBytes, '\0');
+    assert(scoreFile::readBytes(path) == saved + input.substr(std::min(size, fileBytes)));
 
     // The score from the last four bytes, under the first 18 as its name, against a model: the
     // table as a list, the entry put in front of its first lower score (or last), cut to ten.
     std::int32_t score = 0;
-    std::memcpy(&score, data + size - std::min<std::size_t>(size, 4),
-                std::min<std::size_t>(size, 4));
+    std::memcpy(&score, data + size - std::min(size, sizeof score), std::min(size, sizeof score));
     const Name name = storedName(input.substr(0, nameBytes));
     std::vector<HighScore> model(table.begin(), table.end());
     const auto lower = std::find_if(model.begin(), model.end(),

@@ -1,8 +1,8 @@
-// Fuzzes the name path: any bytes typed into the name box are stored as an 18-byte Windows-1252
-// name and shown in the High Scores window. The stored bytes must be the text in normal form C,
-// each character as its code page byte or '?', cut or padded with spaces to 18; the shown name
-// must be valid UTF-8 without outer spaces, and storing it again must give the same bytes (less
-// the leading spaces), so that a name survives any number of rounds.
+// Fuzzes the name path: any bytes typed into the name box, UTF-8 or not, are stored as an 18-byte
+// Windows-1252 name and shown in the High Scores window. The stored bytes must be the text in
+// normal form C, each character as its code page byte or '?', cut or padded with spaces to 18; the
+// shown name must be valid UTF-8 without outer spaces, and storing it again must give the same
+// bytes (less the leading spaces), so that a name survives any number of rounds.
 #include "forms/highScoreTable.h"
 #include "platform/codePage.h"
 
@@ -32,7 +32,6 @@ const std::map<char32_t, char> codePage = [] {
 }();
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // Any bytes at all, UTF-8 or not: the name code must not trust what it is given.
     const std::string typed(reinterpret_cast<const char*>(data), size);
     const QString nfc = QString::fromStdString(typed).normalized(QString::NormalizationForm_C);
     std::string bytes;
