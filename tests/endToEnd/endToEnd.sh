@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test: the build installed into a temporary prefix, its desktop entry and metainfo
 # validated, and the installed `velquist` started through PATH from another folder (under strace,
-# to see it open its hit.wav) on a private Xvfb screen with openbox, then played with xdotool as a
-# person would, from the maximised window with its icon to a name and score in its HScores.dt
-# and Exit with status 0. A screenshot of every stage is kept in the artefact folder.
+# to see it open its hit.wav) on a private Xvfb screen with openbox, then played with xdotool from
+# the maximised window with its icon to a name and score in its HScores.dt and Exit with status 0.
+# A screenshot of every stage is kept in the artefact folder.
 #   bash tests/endToEnd/endToEnd.sh [build folder] [artefact folder]
 # Exit status 0 when every stage passed, 1 on a failure, 77 when a tool it needs is missing.
 set -euo pipefail
