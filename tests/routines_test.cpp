@@ -12,8 +12,6 @@
 
 #include <cstdlib>
 #include <set>
-#include <string>
-#include <vector>
 
 using gdiAPI::RECT;
 

@@ -2,12 +2,8 @@
 // against a short list of invariants and a small model of the high-score table. CI plays 300
 // games and 100,000 ticks from a fixed seed; VELQUIST_SOAK_SEED, _GAMES and _TICKS change them.
 #include "forms/frmHigh.h"
-#include "game/gameCode.h"
 #include "support/gameFixture.h"
 #include "support/scoreFile.h"
-
-#include <QApplication>
-#include <QPushButton>
 
 #include <cmath>
 #include <functional>
