@@ -15,7 +15,7 @@ packages=(
     libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format
     # Running the real window without a display, and taking screenshots of it, with a session bus
     # of its own; and under a Wayland compositor nested in that display
-    xvfb xauth openbox xdotool imagemagick x11-utils dbus-daemon sway
+    xvfb xauth openbox xdotool imagemagick x11-utils dbus-daemon sway jq
     # The end-to-end test: the desktop files' validators, and strace to see what the program opens
     desktop-file-utils appstream strace
     # Fuzzing with libFuzzer and the sanitizers
