@@ -92,9 +92,10 @@ class PictureWidget final : public QWidget {
 
   private:
     // Copies the region of the picture into the image the painter paints on, when that image
-    // takes the picture's pixels as they are (32 bits, opaque, the same device pixel ratio) at a
-    // whole-pixel offset and the painter adds nothing of its own (clip, opacity, blending). False
-    // when it does not.
+    // takes the picture's pixels as they are (32 bits, opaque, the same device pixel ratio) and the
+    // painter adds nothing of its own (clip, opacity, blending). False when it does not. At a
+    // fractional ratio the area can start half-way into one of the image's pixels: the picture
+    // then goes to the nearest whole pixel, so that each of its pixels still lands in one.
     static bool copyStraight(QPainter& painter, const QImage& screen, const QRegion& region) {
         QPaintEngine* engine = painter.paintEngine();
         QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
@@ -103,8 +104,7 @@ class PictureWidget final : public QWidget {
         const QPoint shift(qRound(toDevice.dx()), qRound(toDevice.dy()));
         if (!device || device->devType() != QInternal::Image ||
             toDevice.type() > QTransform::TxScale || toDevice.m11() != ratio ||
-            toDevice.m22() != ratio || QPointF(shift) != QPointF(toDevice.dx(), toDevice.dy()) ||
-            painter.hasClipping() || painter.opacity() != 1.0 ||
+            toDevice.m22() != ratio || painter.hasClipping() || painter.opacity() != 1.0 ||
             painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
             screen.format() != QImage::Format_RGB32)
             return false;

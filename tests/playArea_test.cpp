@@ -2,6 +2,7 @@
 #include "platform/deviceContext.h"
 #include "support/gameFixture.h"
 
+#include <QBackingStore>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -163,21 +164,60 @@ TEST(TouchedRegion, IsExactlyTheUnionOfTheRectangles) {
     }
 }
 
-using PixelRatio = Playing;
+class PixelRatio : public Playing {
+  protected:
+    // Whether the window's own buffer, as the play area's paints leave it once the window's next
+    // update has come, holds the picture in every device pixel of the rectangles (the area's own
+    // pixels) that the picture covers whole. Not a fresh grab(): that would paint it all anew.
+    bool windowShowsPicture(const QRegion& region) {
+        const qreal ratio = screen().devicePixelRatio();
+        const QPointF offset(window->picGame.widget()->mapTo(window.get(), QPoint()));
+        return QTest::qWaitFor(
+            [&] {
+                const auto* shown = dynamic_cast<QImage*>(window->backingStore()->paintDevice());
+                for (const QRect& rect : region) {
+                    const QRectF area =
+                        QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio) &
+                        QRectF(screen().rect());
+                    const QRect whole(QPoint(qCeil(area.left()), qCeil(area.top())),
+                                      QPoint(qFloor(area.right()) - 1, qFloor(area.bottom()) - 1));
+                    if (whole.isEmpty())
+                        continue; // copy() would take the whole image
+                    if (!shown || shown->devicePixelRatio() != ratio ||
+                        shown->copy(whole.translated((offset * ratio).toPoint())) !=
+                            screen().copy(whole))
+                        return false;
+                }
+                return true;
+            },
+            500);
+    }
+};
 
 // On each screen, its own and one of ratio 3 that the window moves to, the picture has the device
 // pixels under the area's own pixels, which positions and sizes stay in, and the letters are
 // written back into it; a letter is written at device resolution, pixel for pixel as the painter
-// writes a line of text, and not as the picture of a smaller letter blown up.
+// writes a line of text, and not as the picture of a smaller letter blown up. The window shows
+// the picture exactly after ticks, hits and repaints; a rectangle written over a picture that the
+// window does not show yet is shown to its last row and column.
 TEST_F(PixelRatio, LettersAreWrittenAtTheDeviceResolutionOfEachScreen) {
     const QSize own(window->picGame.scaleWidth(), window->picGame.scaleHeight());
     EXPECT_EQ(own, window->picGame.widget()->size());
-    setLetters({letter('W', 41, 17)});
-    window->cmdPause->click(); // no tick may move the letter while events run
+    QRandomGenerator random(7);
+    window->gameLoop.setInterval(1 << 30); // the test's ticks only, while it waits for the window
     for (QScreen* onScreen : QGuiApplication::screens()) {
         SCOPED_TRACE(onScreen->name().toStdString());
         window->setScreen(onScreen);
         processEvents();
+        gameCode::lettersHit = 0; // no level may end: its banner would stand for the letters
+        for (int step = 0; step < 20; ++step) {
+            tick();
+            if (step % 5 == 0)
+                type(static_cast<char>(gameCode::letters[0].letter));
+            ASSERT_TRUE(windowShowsPicture(QRect(QPoint(), own))) << "step " << step;
+        }
+        setLetters({letter('W', 41, 17)});
+        window->cmdPause->click(); // no tick may move the letter while events run
         const qreal ratio = onScreen->devicePixelRatio();
         EXPECT_EQ(screen().size(), (QSizeF(own) * ratio).toSize());
         const QImage written = screen().copy();
@@ -187,5 +227,27 @@ TEST_F(PixelRatio, LettersAreWrittenAtTheDeviceResolutionOfEachScreen) {
         platform::DrawTextA(window->picGame.hDC(), "W\r\n", 3, &box, 0);
         EXPECT_TRUE(screen() == written);
         EXPECT_TRUE(ratio == 1 || written != written.scaled(own).scaled(written.size()));
+
+        auto& picture = const_cast<QImage&>(screen());
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, 0xFF000000u | (random.generate() & 0xFFFFFF));
+        QRegion drawn;
+        for (int i = 0; i < 30; ++i) {
+            platform::RECT clip{random.bounded(own.width()), random.bounded(own.height()), 0, 0};
+            clip.right = clip.left + 1 + random.bounded(60);
+            clip.bottom = clip.top + 1 + random.bounded(60);
+            window->picGame.setForeColor(static_cast<std::int32_t>(random.generate() & 0xFFFFFF));
+            platform::DrawTextA(window->picGame.hDC(), i % 2 ? "W" : "MW", -1, &clip, 0);
+            drawn += QRect(QPoint(clip.left, clip.top), QPoint(clip.right - 1, clip.bottom - 1));
+        }
+        EXPECT_TRUE(windowShowsPicture(drawn));
+        // Painted at twice the picture's ratio (a screenshot at another scale), the picture is
+        // blown up pixel for pixel, never copied row by row as if the ratios were the same.
+        QImage twice((QSizeF(own) * ratio * 2).toSize(), QImage::Format_RGB32);
+        twice.setDevicePixelRatio(ratio * 2);
+        window->picGame.widget()->render(&twice);
+        EXPECT_TRUE(twice == screen().scaled(screen().size() * 2).copy(twice.rect()));
+        window->cmdPause->click();
     }
 }
