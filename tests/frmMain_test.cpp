@@ -162,21 +162,24 @@ TEST_F(MainWindow, CommandsAndKeysDuringAGame) {
         release(static_cast<Qt::Key>(Qt::Key_A + (gameCode::letters[0].letter - 'A')), modifiers);
         EXPECT_EQ(gameCode::lettersHit, hitsBefore + 1);
     }
-    auto& watch = window->hiddenWatch;
+    // The window seen or not, and then the end of the grace if it ends.
+    const auto seen = [&](bool exposed, bool graceEnds) {
+        return [&, exposed, graceEnds] {
+            window->hiddenWatch.exposureChanged(exposed);
+            if (graceEnds)
+                window->hiddenWatch.deliverGraceEnd();
+        };
+    };
+    // clang-format off
+    const std::function<void()> pause = [&] { window->cmdPause->click(); },
+        insert = [&] { release(Qt::Key_Insert); }, minimise = [&] { window->showMinimized(); },
+        maximise = [&] { window->showMaximized(); }, restore = [&] { window->showNormal(); };
     const std::vector<std::pair<std::function<void()>, bool>> steps = {
-        {[&] { window->cmdPause->click(); }, false},
-        {[&] { release(Qt::Key_Insert); }, true},
-        {[&] { window->showMinimized(); }, false},
-        {[&] { window->showMaximized(); }, false},
-        {[&] { window->showMinimized(); }, false},
-        {[&] { window->showNormal(); }, false},
-        {[&] { release(Qt::Key_Insert); }, true},
-        {[&] { watch.exposureChanged(false); }, true}, // within the grace
-        {[&] { watch.exposureChanged(true), watch.deliverGraceEnd(); }, true},
-        {[&] { watch.exposureChanged(false), watch.deliverGraceEnd(); }, false},
-        {[&] { watch.exposureChanged(true); }, false},
-        {[&] { watch.exposureChanged(false), watch.deliverGraceEnd(); }, false},
-        {[&] { release(Qt::Key_Insert); }, true}};
+        {pause, false}, {insert, true}, {minimise, false}, {maximise, false}, {minimise, false},
+        {restore, false}, {insert, true}, {seen(false, false), true}, {seen(true, true), true},
+        {seen(false, true), false}, {seen(true, false), false}, {seen(false, true), false},
+        {insert, true}};
+    // clang-format on
     for (std::size_t step = 0; step < steps.size(); ++step) {
         steps[step].first();
         EXPECT_EQ(window->gameLoop.enabled(), steps[step].second) << "step " << step;
@@ -185,7 +188,7 @@ TEST_F(MainWindow, CommandsAndKeysDuringAGame) {
     EXPECT_TRUE(window->picGame.hasFocus());
     for (bool paused : {false, true}) {
         if (paused)
-            window->cmdPause->click();
+            pause();
         gameCode::currentLevel = 3;
         gameCode::gameScore = 740;
         window->cmdBegin->click();
