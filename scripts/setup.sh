@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(
     # Build tools
     cmake g++ make pkg-config
-    # Qt 6 Widgets and Multimedia, and the X11 headers the key auto-repeat fix uses
-    qt6-base-dev qt6-multimedia-dev libx11-dev libgl-dev
+    # Qt 6 Widgets, and the X11 headers the key auto-repeat fix uses
+    qt6-base-dev libx11-dev libgl-dev
+    # The sound effects: SDL_mixer, heard through a sound server such as PulseAudio or PipeWire
+    libsdl2-mixer-dev
     # Qt's SVG plugins, which draw the windows' icon
     libqt6svg6
     # Tests and benchmarks

@@ -1,17 +1,21 @@
 // The plain routines beneath the game: rectangle tests, random numbers and the maths error box,
-// and the key codes the play area hands on.
+// the key codes the play area hands on, and the sound output.
 #include "platform/keyCodes.h"
 #include "platform/random.h"
+#include "platform/sound.h"
 #include "support/gdiAPI.h"
 #include "support/mathsFunctions.h"
 #include "support/scriptedDialogs.h"
 
+#include <QTemporaryDir>
 #include <Qt>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <set>
+#include <string>
 
 using gdiAPI::RECT;
 
@@ -108,4 +112,25 @@ TEST(VirtualKeyCode, LettersByKeyOrPositionOtherKeysByTheirWindowsCodes) {
         const std::int16_t key = virtualKeyCode(Qt::Key_Exclam, code, U'!');
         EXPECT_FALSE(key >= 65 && key <= 90) << code;
     }
+}
+
+// The mixer's output on SDL's silent driver: the build's two sounds play. A missing file, one that
+// is no sound at all and a wave file in a format it cannot decode (MPEG audio) are refused.
+TEST(MixerSound, PlaysTheBuildsSoundsAndRefusesWhatItCannotDecode) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    platform::SoundOutput& output = platform::soundOutput();
+    EXPECT_GE(output.deviceCount(), 1);
+    EXPECT_TRUE(output.play(VELQUIST_BUILD_DIR "/hit.wav"));
+    EXPECT_TRUE(output.play(VELQUIST_BUILD_DIR "/default.wav"));
+    QTemporaryDir folder;
+    const std::string noise = folder.filePath("noise.wav").toStdString();
+    const std::string mpeg = folder.filePath("mpeg.wav").toStdString();
+    std::ofstream(noise) << "not a sound at all, however long it goes on";
+    // RIFF, WAVE, a format chunk with the tag 0x0055 (MPEG layer 3), 22050 Hz mono, 4 bytes of
+    // data.
+    const char header[] = "RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x55\0\x01\0\x22\x56\0\0"
+                          "\x44\xAC\0\0\x02\0\x10\0data\x04\0\0\0\x01\x02\x03\x04";
+    std::ofstream(mpeg, std::ios::binary).write(header, sizeof header - 1);
+    for (const std::string& path : {folder.filePath("missing.wav").toStdString(), noise, mpeg})
+        EXPECT_FALSE(output.play(path)) << path;
 }
