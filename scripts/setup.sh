@@ -10,12 +10,14 @@ packages=(
     qt6-base-dev libx11-dev libgl-dev
     # The sound effects: SDL_mixer, heard through a sound server such as PulseAudio or PipeWire
     libsdl2-mixer-dev
-    # Qt's SVG plugins, which draw the windows' icon
-    libqt6svg6
+    # Qt's SVG plugins, which draw the windows' icon, and its Wayland platform plugin, which a
+    # Wayland session prefers to XWayland
+    libqt6svg6 qt6-wayland
     # Tests and benchmarks
     libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format
-    # Running the real window without a display, and taking screenshots of it
-    xvfb xauth openbox xdotool imagemagick x11-utils
+    # Running the real window without a display, and taking screenshots of it, with a session bus
+    # of its own; and under a Wayland compositor nested in that display
+    xvfb xauth openbox xdotool imagemagick x11-utils dbus-daemon sway
     # The end-to-end test: the desktop files' validators, and strace to see what the program opens
     desktop-file-utils appstream strace
     # Fuzzing with libFuzzer and the sanitizers
