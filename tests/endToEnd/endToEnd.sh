@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test: the build installed into a temporary prefix, its desktop entry and metainfo
 # validated, and the installed `velquist` started through PATH from another folder (under strace,
-# to see it open its hit.wav) on a private Xvfb screen with openbox, then played with xdotool from
-# the maximised window with its icon to a name and score in its HScores.dt and Exit with status 0.
+# to see it open its two sounds) on a private Xvfb screen with openbox and a private PulseAudio,
+# then played with xdotool from the maximised window with its icon to a name and score in its
+# HScores.dt and Exit with status 0.
 # A screenshot of every stage is kept in the artefact folder.
 #   bash tests/endToEnd/endToEnd.sh [build folder] [artefact folder]
 # Exit status 0 when every stage passed, 1 on a failure, 77 when a tool it needs is missing
@@ -12,8 +13,9 @@ build=$(realpath "${1:-$(dirname "${BASH_SOURCE[0]}")/../../build}")
 artefacts=$(realpath -m "${2:-$build/e2e-artifacts}")
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb openbox xdotool xprop import convert strace desktop-file-validate appstreamcli \
-    dbus-daemon setpriv
+    dbus-daemon setpriv pulseaudio pactl
 source "$root/scripts/lib/privateDisplay.sh"
+source "$root/scripts/lib/privateSound.sh"
 rm -rf "$artefacts"
 mkdir -p "$artefacts"
 # The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).
@@ -30,6 +32,7 @@ startDisplay 1024x768x24 || fail "Xvfb did not start"
 export QT_QPA_PLATFORM=xcb
 startWindowManager || fail "openbox did not start"
 startSessionBus || fail "no session bus"
+startSound || fail "PulseAudio did not start"
 # strace lists the files the program opened (-z: only those opened successfully; -I1: a kill
 # ends strace and the program with it).
 (cd "$work" && PATH="$prefix/bin:$PATH" exec strace -f -z -I1 --seccomp-bpf \
@@ -74,5 +77,7 @@ say "HScores.dt holds '$name' with $score"
 xdotool mousemove --window "$window" 736 $((HEIGHT - 32)) click 1
 waitFor 10 bash -c "! kill -0 $velquist 2>/dev/null" || fail "Exit did not end the program"
 wait "$velquist" || fail "the program ended with status $?"
-grep -qF "\"$prefix/lib/velquist/hit.wav\"" "$artefacts/opened.log" || fail "hit.wav not opened"
+for sound in hit.wav default.wav; do
+    grep -qF "\"$prefix/lib/velquist/$sound\"" "$artefacts/opened.log" || fail "$sound not opened"
+done
 say "passed; screenshots in $artefacts"
