@@ -20,6 +20,8 @@ packages=(
     xvfb xauth openbox xdotool imagemagick x11-utils dbus-daemon sway
     # The end-to-end test: the desktop files' validators, and strace to see what the program opens
     desktop-file-utils appstream strace
+    # The game heard: a PulseAudio of the tests' own and the bench's, and parec to record it
+    pulseaudio pulseaudio-utils
     # Fuzzing with libFuzzer and the sanitizers
     clang libclang-rt-14-dev
 )
