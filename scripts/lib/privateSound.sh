@@ -38,6 +38,7 @@ startSound() {
 }
 
 startRecording() {
+    : >"$1" # there from the start, for recorded
     # 10 ms fragments keep the sink mixing no further ahead than that.
     parec -d velquist.monitor --raw --format=s16le --channels=1 --rate="$soundRate" \
         --latency-msec=10 >"$1" &

@@ -35,27 +35,11 @@ startSessionBus || fail "no session bus"
 startSound || fail "PulseAudio did not start"
 # strace lists the files the program opened (-z: only those opened successfully; -I1: a kill
 # ends strace and the program with it).
-(cd "$work" && PATH="$prefix/bin:$PATH" exec strace -f -z -I1 --seccomp-bpf \
-    -e trace=openat -o "$artefacts/opened.log" velquist) >"$artefacts/velquist.log" 2>&1 &
-velquist=$!
-pids+=("$velquist")
-window=$(shown 30 '^Velquist$') || fail "the window Velquist did not appear"
-maximised() { xprop -id "$window" _NET_WM_STATE | grep MAXIMIZED_VERT | grep -q MAXIMIZED_HORZ; }
-waitFor 10 maximised || fail "the window is not maximised"
+startGame env PATH="$prefix/bin:$PATH" strace -f -z -I1 --seccomp-bpf -e trace=openat \
+    -o "$artefacts/opened.log" velquist
 waitFor 5 hasIcon "$window" || fail "the window has no icon"
-sleep 1 # the maximised layout settles
-eval "$(xdotool getwindowgeometry --shell "$window")"
 shoot opened
-top="${WIDTH}x140+$X+$Y"                     # the menu bar and the top of the play area
-play="$((WIDTH - 30))x$((HEIGHT - 90))+$X+$Y" # the window above the strip of buttons
-
-# New Game sits in the strip under the play area: 556 pixels from the left, 32 above the bottom.
-xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1
-waitFor 1 seen banner "$top" 300 '#00FF00' || fail "no green banner at the top of the play area"
-sleep 1.5 # the banner lasts about a second and a half
-waitFor 15 seen letters "$play" 80 "${letterColours[@]}" || fail "no letters appeared"
-# A click in the play area gives it the keyboard focus and does nothing else.
-xdotool mousemove --window "$window" 300 300 click 1
+newGame
 xdotool key --delay 40 a b c d e f g h i j k l m n o p q r s t u v w x y z
 nameBox=$(shown 120 '^High Score$') || fail "the game did not end with the name box"
 waitFor 5 seen game-over "$top" 300 '#FF0000' || fail "no red game-over screen at the top"
