@@ -21,13 +21,9 @@ VELQUIST_RECORDING="$work/heard.raw" "$bench" --benchmark_filter=hitHeard
 sleep 1
 "$bench" --benchmark_filter='playSoundReturns|waveOutGetNumDevs'
 sounds "$work/heard.raw" >"$work/sounds"
-# Each hit is heard in the first sound that starts at or after it.
-awk -v rate="$soundRate" '
-    FNR == NR { heard[++sounds] = $1; next }
-    { played = $1 / 2 / rate; while (next_ < sounds && heard[next_ + 1] < played) next_++
-      print next_ < sounds ? 1000 * (heard[++next_] - played) : "missed" }' \
-    "$work/sounds" "$work/heard.raw.plays" | sort -n | awk '
+awk -v rate="$soundRate" '{ print $1 / 2 / rate }' "$work/heard.raw.plays" >"$work/hits"
+heardAfter "$work/sounds" "$work/hits" | sort -n | awk '
     /missed/ { missed++; next }
     { late[++n] = $1 }
-    END { printf "hit heard after (ms): min %.0f, median %.0f, max %.0f; %d of %d hits heard\n",
+    END { printf "hit heard after (ms): min %d, median %d, max %d; %d of %d hits heard\n",
         late[1], late[int((n + 1) / 2)], late[n], n, n + missed }'

@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <set>
-#include <string>
 
 using gdiAPI::RECT;
 
@@ -120,17 +119,17 @@ TEST(MixerSound, PlaysTheBuildsSoundsAndRefusesWhatItCannotDecode) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     platform::SoundOutput& output = platform::soundOutput();
     EXPECT_GE(output.deviceCount(), 1);
-    EXPECT_TRUE(output.play(VELQUIST_BUILD_DIR "/hit.wav"));
-    EXPECT_TRUE(output.play(VELQUIST_BUILD_DIR "/default.wav"));
+    for (const std::string name : {"/hit.wav", "/default.wav"})
+        EXPECT_TRUE(output.play(VELQUIST_BUILD_DIR + name)) << name;
     QTemporaryDir folder;
-    const std::string noise = folder.filePath("noise.wav").toStdString();
-    const std::string mpeg = folder.filePath("mpeg.wav").toStdString();
-    std::ofstream(noise) << "not a sound at all, however long it goes on";
+    const std::string path = folder.filePath("refused.wav").toStdString();
+    EXPECT_FALSE(output.play(path));
     // RIFF, WAVE, a format chunk with the tag 0x0055 (MPEG layer 3), 22050 Hz mono, 4 bytes of
     // data.
-    const char header[] = "RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x55\0\x01\0\x22\x56\0\0"
-                          "\x44\xAC\0\0\x02\0\x10\0data\x04\0\0\0\x01\x02\x03\x04";
-    std::ofstream(mpeg, std::ios::binary).write(header, sizeof header - 1);
-    for (const std::string& path : {folder.filePath("missing.wav").toStdString(), noise, mpeg})
-        EXPECT_FALSE(output.play(path)) << path;
+    const char mpeg[] = "RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x55\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0"
+                        "\x10\0data\x04\0\0\0\x01\x02\x03\x04";
+    for (const std::string& bytes : {std::string("not a sound at all"), std::string(mpeg, 48)}) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        EXPECT_FALSE(output.play(path)) << bytes;
+    }
 }

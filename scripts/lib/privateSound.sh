@@ -8,7 +8,11 @@
 #   recorded        how many seconds the recording holds so far;
 #   sounds          the sounds in a recording, one a line: its start and length in seconds and its
 #                   peak (of 32767), a sound being what rises above $soundOn and ends with 50 ms
-#                   below $soundOff.
+#                   below $soundOff;
+#   heardAfter      given a file of sounds and one of events (moments in the recording, in
+#                   seconds, in order), the sound that follows each event: how many milliseconds
+#                   after it the sound starts and how many seconds it lasts, or "missed". Each
+#                   sound follows one event at most, the first after it in time.
 
 soundRate=8000 # samples a second in a recording
 soundOn=2000   # peak that starts a sound: about -24 dB of full scale
@@ -66,4 +70,12 @@ sounds() {
         function report() { printf "%.3f %.3f %d\n", start / 100, (n - 4 - start) / 100, top }
         { v = $1 < 0 ? -$1 : $1; peak = v > peak ? v : peak; if (++i % (rate / 100) == 0) window() }
         END { if (inSound) report() }'
+}
+
+heardAfter() {
+    awk 'FNR == NR { start[++count] = $1; length_[count] = $2; next }
+        { while (n < count && start[n + 1] < $1) n++
+          if (n == count) { print "missed"; next }
+          n++
+          printf "%.0f %.3f\n", 1000 * (start[n] - $1), length_[n] }' "$1" "$2"
 }

@@ -16,8 +16,6 @@ needTools Xvfb openbox xdotool xprop import convert strace desktop-file-validate
     dbus-daemon setpriv pulseaudio pactl
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
-rm -rf "$artefacts"
-mkdir -p "$artefacts"
 # The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).
 hasIcon() { xprop -id "$1" -f _NET_WM_ICON 32c _NET_WM_ICON | grep -qw 4294901760; }
 

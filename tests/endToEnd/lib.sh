@@ -1,4 +1,4 @@
-# Sourced by the end-to-end tests after they set $artefacts (screenshots and logs go there).
+# Sourced by the end-to-end tests after they set $artefacts (emptied here for screenshots, logs).
 #   needTools  exits 77 (skipped) when a tool is missing, or fails under CI, where the set-up
 #              must have installed every one;
 #   say, fail  report progress, or a failure with a screenshot, and end the test;
@@ -8,6 +8,7 @@
 #              letters (both need scripts/lib/privateDisplay.sh).
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 testName=$(basename "$0" .sh)
+rm -rf "$artefacts" && mkdir -p "$artefacts"
 
 say() { printf '%s: %s\n' "$testName" "$*"; }
 
@@ -54,10 +55,9 @@ seen() {
 # The colours of the falling letters.
 letterColours=('#FF0000' '#00FF00' '#0000FF' '#FFFF00' '#FF8000' '#FF00FF' '#00FFFF')
 
-# Starts the game (the command given, from $work, its output in velquist.log) and waits for its
-# window, maximised and settled. Sets $velquist (the process), $window with its geometry ($X, $Y,
-# $WIDTH, $HEIGHT) and two regions: $top, the menu bar and the top of the play area, and $play,
-# the window above the strip of buttons.
+# Starts the game (the command given, from $work) and waits for its maximised window. Sets
+# $velquist, $window, its $X, $Y, $WIDTH and $HEIGHT, and two regions: $top, the menu bar and the
+# top of the play area, and $play, the window above the strip of buttons.
 startGame() {
     (cd "$work" && exec "$@") >"$artefacts/velquist.log" 2>&1 &
     velquist=$!
@@ -66,14 +66,12 @@ startGame() {
     waitFor 10 maximised || fail "the window is not maximised"
     sleep 1 # the maximised layout settles
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    top="${WIDTH}x140+$X+$Y"
-    play="$((WIDTH - 30))x$((HEIGHT - 90))+$X+$Y"
+    top="${WIDTH}x140+$X+$Y" play="$((WIDTH - 30))x$((HEIGHT - 90))+$X+$Y"
 }
 maximised() { xprop -id "$window" _NET_WM_STATE | grep MAXIMIZED_VERT | grep -q MAXIMIZED_HORZ; }
 
-# New Game, in the strip under the play area 556 pixels from the left and 32 above the bottom:
-# waits for the green banner, then for the letters, and gives the play area the keyboard focus
-# with a click, which does nothing else.
+# New Game (in the strip, 556 pixels from the left, 32 above the bottom), its banner, its letters;
+# then a click in the play area gives it the keyboard focus and does nothing else.
 newGame() {
     xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1
     waitFor 1 seen banner "$top" 300 '#00FF00' || fail "no green banner at the top of the play area"
