@@ -42,7 +42,7 @@ xdotool mousemove --window "$window" 300 300 click 1
 sleep "$((latency / 1000))"
 sounds "$artefacts/heard.raw" >"$artefacts/sounds"
 heardAfter "$artefacts/sounds" "$artefacts/events" >"$artefacts/heard"
-say "New Game and $hits hits heard after (ms, seconds long):" $(cat "$artefacts/heard")
+say "New Game and $hits hits heard after (ms, s long): $(paste -sd, "$artefacts/heard")"
 # The chime plays whole (over 0.4 s), each click too (30 to 250 ms); nothing else is heard.
 awk -v most="$latency" '/missed/ || $1 > most || (NR == 1 ? $2 < 0.4 : $2 < 0.03 || $2 > 0.25) {
     print "event " NR ": " $0; bad = 1 } END { exit bad }' "$artefacts/heard" ||
