@@ -14,7 +14,10 @@
 class SilentSound final : public platform::SoundOutput {
   public:
     int deviceCount() override { return 1; }
-    void play(const std::string& path) override { (void)path; }
+    bool play(const std::string& path) override {
+        (void)path;
+        return true;
+    }
 };
 
 // Boxes answered at once: OK, and Cancel for a name.

@@ -1,13 +1,11 @@
 #include "platform/sound.h"
 
-#include <QAudioDevice>
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QMediaDevices>
-#include <QPointer>
-#include <QSoundEffect>
-#include <QUrl>
+#include "platform/appPath.h"
 
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -15,57 +13,93 @@ namespace platform {
 
 namespace {
 
-class ToolkitSound final : public SoundOutput {
+// Effects through SDL_mixer: one output stream, opened once and kept for the run, and one channel,
+// so that a new effect cuts the one before and the last plays to its end. Each file is decoded
+// once, on its first use, and mixed on the mixer's own thread: playing never waits.
+class MixerSound final : public SoundOutput {
   public:
-    int deviceCount() override { return static_cast<int>(QMediaDevices::audioOutputs().size()); }
-
-    void play(const std::string& path) override {
-        QSoundEffect* effect = effectFor(path);
-        if (playing && playing != effect)
-            playing->stop();
-        playing = effect;
-        if (effect)
-            effect->play();
+    MixerSound() {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // the toolkit handles the program's signals
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Velquist");
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+        initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+        // 512 frames at 44.1 kHz: about 12 ms of buffer between a play and the sound server.
+        opened = initialised && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 512) == 0;
+        if (opened) {
+            Mix_AllocateChannels(1);
+            preload(defaultSoundFile());
+        }
     }
 
-    void preload(const std::string& path) override { effectFor(path); }
+    ~MixerSound() override {
+        if (opened) {
+            Mix_HaltChannel(-1);
+            for (const auto& [path, chunk] : chunks)
+                Mix_FreeChunk(chunk);
+            Mix_CloseAudio();
+        }
+        if (initialised)
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+
+    MixerSound(const MixerSound&) = delete;
+    MixerSound& operator=(const MixerSound&) = delete;
+
+    // An output that could not be opened is no device: sound goes off rather than play nothing.
+    int deviceCount() override { return opened ? std::max(1, SDL_GetNumAudioDevices(0)) : 0; }
+
+    bool play(const std::string& path) override {
+        Mix_Chunk* chunk = chunkFor(path);
+        return chunk && Mix_PlayChannel(0, chunk, 0) == 0;
+    }
+
+    void preload(const std::string& path) override { chunkFor(path); }
 
   private:
-    // Each file is loaded once, on its first use, and kept for the run. The effects belong to the
-    // application object, so they go before the audio system shuts down.
-    QSoundEffect* effectFor(const std::string& path) {
-        auto found = effects.find(path);
-        if (found != effects.end())
+    // The decoded file, or null when it is missing or the mixer refuses it; a failure is not
+    // kept, so a file put in place later plays.
+    Mix_Chunk* chunkFor(const std::string& path) {
+        if (!opened)
+            return nullptr;
+        auto found = chunks.find(path);
+        if (found != chunks.end())
             return found->second;
-        const QString file = QString::fromStdString(path);
-        QSoundEffect* effect = nullptr;
-        if (QFileInfo(file).isFile()) {
-            effect = new QSoundEffect(QCoreApplication::instance());
-            effect->setSource(QUrl::fromLocalFile(file));
-        }
-        effects.emplace(path, effect);
-        return effect;
+        Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+        if (chunk)
+            chunks.emplace(path, chunk);
+        return chunk;
     }
 
-    std::map<std::string, QPointer<QSoundEffect>> effects; // by path; null: no such file
-    QPointer<QSoundEffect> playing;                        // the effect started last
+    bool initialised = false;
+    bool opened = false;
+    std::map<std::string, Mix_Chunk*> chunks; // decoded files by path
 };
 
-std::unique_ptr<ToolkitSound> toolkitSound; // made on first use, once the application exists
-SoundOutput* installed = nullptr;           // a replacement, if any
+std::unique_ptr<MixerSound> mixerSound; // made on first use
+SoundOutput* installed = nullptr;       // a replacement, if any
 
 } // namespace
 
 SoundOutput& soundOutput() {
     if (installed)
         return *installed;
-    if (!toolkitSound)
-        toolkitSound = std::make_unique<ToolkitSound>();
-    return *toolkitSound;
+    if (!mixerSound)
+        mixerSound = std::make_unique<MixerSound>();
+    return *mixerSound;
 }
 
 void setSoundOutput(SoundOutput* output) {
     installed = output;
+}
+
+std::string defaultSoundFile() {
+    return appPath() + "/default.wav";
+}
+
+void playSound(const std::string& path) {
+    SoundOutput& output = soundOutput();
+    if (!output.play(path))
+        output.play(defaultSoundFile());
 }
 
 } // namespace platform

@@ -10,17 +10,24 @@ class SoundOutput {
     virtual ~SoundOutput() = default;
     // Number of wave-output devices; 0 when there is none.
     virtual int deviceCount() = 0;
-    // Starts the file and returns at once; a new sound replaces the one playing. A missing or
-    // unplayable file is silent and reports nothing.
-    virtual void play(const std::string& path) = 0;
+    // Starts the file in place of the sound playing and returns at once. False, leaving the sound
+    // playing alone, when the file is missing or cannot be played.
+    virtual bool play(const std::string& path) = 0;
     // Loads a file ahead of its first play, so that it starts without delay.
     virtual void preload(const std::string& path) { (void)path; }
 };
 
-// The output in use: the toolkit's audio unless another was installed.
+// The output in use: the mixer's, opened on first use, unless another was installed.
 SoundOutput& soundOutput();
 
-// Installs another output (tests record what was played); nullptr restores the toolkit's.
+// Installs another output (tests record what was played); nullptr restores the mixer's.
 void setSoundOutput(SoundOutput* output);
+
+// The program's own default sound: its folder followed by "/default.wav".
+std::string defaultSoundFile();
+
+// Plays the file, or the default sound in its place when the file is missing or cannot be
+// played, as the system sound call does. Returns at once.
+void playSound(const std::string& path);
 
 } // namespace platform

@@ -42,7 +42,7 @@ case "$build_type" in
 Release | RelWithDebInfo | MinSizeRel) ;;
 *) echo "measure: warning: $build is a '${build_type:-default}' build, not optimised" >&2 ;;
 esac
-for tool in Xvfb openbox xdotool; do
+for tool in Xvfb openbox xdotool pulseaudio pactl; do
     command -v "$tool" >/dev/null || {
         echo "measure: $tool is missing (bash scripts/setup.sh installs it)" >&2
         exit 1
@@ -50,6 +50,7 @@ for tool in Xvfb openbox xdotool; do
 done
 
 source scripts/lib/privateDisplay.sh
+source scripts/lib/privateSound.sh
 
 # --- The display ------------------------------------------------------------------------------
 startDisplay 1280x800x24 || {
@@ -59,6 +60,11 @@ startDisplay 1280x800x24 || {
 unset QT_QPA_PLATFORM
 startWindowManager || {
     echo "measure: openbox did not start" >&2
+    exit 1
+}
+# A sound server, as a player has: the game keeps its output open while it runs.
+startSound || {
+    echo "measure: PulseAudio did not start" >&2
     exit 1
 }
 

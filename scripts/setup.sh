@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(
     # Build tools
     cmake g++ make pkg-config
-    # Qt 6 Widgets and Multimedia, and the X11 headers the key auto-repeat fix uses
-    qt6-base-dev qt6-multimedia-dev libx11-dev libgl-dev
+    # Qt 6 Widgets, and the X11 headers the key auto-repeat fix uses
+    qt6-base-dev libx11-dev libgl-dev
+    # The sound effects: SDL_mixer, heard through a sound server such as PulseAudio or PipeWire
+    libsdl2-mixer-dev
     # Qt's SVG plugins, which draw the windows' icon, and its Wayland platform plugin, which a
     # Wayland session prefers to XWayland
     libqt6svg6 qt6-wayland
@@ -18,6 +20,8 @@ packages=(
     xvfb xauth openbox xdotool imagemagick x11-utils dbus-daemon sway jq
     # The end-to-end test: the desktop files' validators, and strace to see what the program opens
     desktop-file-utils appstream strace
+    # The game heard: a PulseAudio of the tests' own and the bench's, and parec to record it
+    pulseaudio pulseaudio-utils
     # Fuzzing with libFuzzer and the sanitizers
     clang libclang-rt-14-dev
 )

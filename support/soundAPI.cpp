@@ -13,7 +13,7 @@ int PlaySoundA(const char* path, void* module, std::uint32_t flags) {
     (void)module;
     if (!path || !(flags & SND_FILENAME))
         return 0;
-    platform::soundOutput().play(path);
+    platform::playSound(path);
     return 1;
 }
 

@@ -13,7 +13,9 @@ std::uint32_t waveOutGetNumDevs();
 
 // Plays the sound file named by path, in the system's narrow encoding (UTF-8 here, so a program
 // folder of any name works). Only SND_FILENAME | SND_ASYNC is supported:
-// the call returns at once and a new sound replaces the one playing. Returns nonzero.
+// the call returns at once and a new sound replaces the one playing. Without SND_NODEFAULT, which
+// is never given, a file that is missing or cannot be played plays the default sound instead.
+// Returns nonzero.
 int PlaySoundA(const char* path, void* module, std::uint32_t flags);
 
 } // namespace soundAPI

@@ -88,9 +88,10 @@ TEST_F(GameEngine, LevelBannerShowsTheNewLevelThenGivesWayToACleanLayout) {
 }
 
 // A letter ends the game once its y + 5 passes the height, at the right border too. If the level
-// was complete too its sound plays, but the game-over screen with the score replaces the banner,
-// under the name box and on repaints. Minimising or hiding the window under the box leaves the
-// timer off, or ticks would end the game a second time. The next game is not over.
+// was complete too its sound plays (the default sound, as the Windows file is missing here), but
+// the game-over screen with the score replaces the banner, under the name box and on repaints.
+// Minimising or hiding the window under the box leaves the timer off, or ticks would end the game
+// a second time. The next game is not over.
 TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
     setLetters(
         {letter('W', window->picGame.scaleWidth() - 3.0f, window->picGame.scaleHeight() - 6.0f)});
@@ -110,7 +111,8 @@ TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
     window->showMaximized();
     EXPECT_TRUE(gameOver && levelIntro);
     EXPECT_FALSE(window->gameLoop.enabled());
-    EXPECT_EQ(sound.played, std::vector<std::string>{"C:\\WINDOWS\\MEDIA\\TADA.WAV"});
+    EXPECT_EQ(sound.played, (std::vector<std::string>{"C:\\WINDOWS\\MEDIA\\TADA.WAV",
+                                                      folderPath() + "/default.wav"}));
     ASSERT_EQ(dialogs.inputBoxes.size(), 1u);
     EXPECT_EQ(dialogs.inputBoxes[0].prompt, "Please enter you name, cancel to exit");
     EXPECT_EQ(dialogs.inputBoxes[0].title, "High Score");
@@ -191,6 +193,17 @@ TEST_F(GameEngine, LettersFallOneAtATimeLeavingNoTrail) {
         window->picGame_Paint();
         ASSERT_EQ(screen(), drawn) << "after tick " << step + 1;
     }
+}
+
+// A hit sound the output cannot play gives way to the program's default sound, as the Windows
+// call does without SND_NODEFAULT.
+TEST_F(GameEngine, AnUnplayableHitSoundPlaysTheDefaultSoundInItsPlace) {
+    sound.unplayable = {folderPath() + "/hit.wav"};
+    sound.played.clear();
+    setLetters({letter('K', 10, 50)});
+    type('K');
+    EXPECT_EQ(sound.played,
+              (std::vector<std::string>{*sound.unplayable.begin(), folderPath() + "/default.wav"}));
 }
 
 // Every effect asks for a device, sound on or off; sound off plays nothing, and no device turns

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test: the build installed into a temporary prefix, its desktop entry and metainfo
 # validated, and the installed `velquist` started through PATH from another folder (under strace,
-# to see it open its hit.wav) on a private Xvfb screen with openbox, then played with xdotool from
-# the maximised window with its icon to a name and score in its HScores.dt and Exit with status 0.
+# to see it open its two sounds) on a private Xvfb screen with openbox and a private PulseAudio,
+# then played with xdotool from the maximised window with its icon to a name and score in its
+# HScores.dt and Exit with status 0.
 # A screenshot of every stage is kept in the artefact folder.
 #   bash tests/endToEnd/endToEnd.sh [build folder] [artefact folder]
 # Exit status 0 when every stage passed, 1 on a failure, 77 when a tool it needs is missing
@@ -12,10 +13,9 @@ build=$(realpath "${1:-$(dirname "${BASH_SOURCE[0]}")/../../build}")
 artefacts=$(realpath -m "${2:-$build/e2e-artifacts}")
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb openbox xdotool xprop import convert strace desktop-file-validate appstreamcli \
-    dbus-daemon setpriv
+    dbus-daemon setpriv pulseaudio pactl
 source "$root/scripts/lib/privateDisplay.sh"
-rm -rf "$artefacts"
-mkdir -p "$artefacts"
+source "$root/scripts/lib/privateSound.sh"
 # The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).
 hasIcon() { xprop -id "$1" -f _NET_WM_ICON 32c _NET_WM_ICON | grep -qw 4294901760; }
 
@@ -30,29 +30,14 @@ startDisplay 1024x768x24 || fail "Xvfb did not start"
 export QT_QPA_PLATFORM=xcb
 startWindowManager || fail "openbox did not start"
 startSessionBus || fail "no session bus"
+startSound || fail "PulseAudio did not start"
 # strace lists the files the program opened (-z: only those opened successfully; -I1: a kill
 # ends strace and the program with it).
-(cd "$work" && PATH="$prefix/bin:$PATH" exec strace -f -z -I1 --seccomp-bpf \
-    -e trace=openat -o "$artefacts/opened.log" velquist) >"$artefacts/velquist.log" 2>&1 &
-velquist=$!
-pids+=("$velquist")
-window=$(shown 30 '^Velquist$') || fail "the window Velquist did not appear"
-maximised() { xprop -id "$window" _NET_WM_STATE | grep MAXIMIZED_VERT | grep -q MAXIMIZED_HORZ; }
-waitFor 10 maximised || fail "the window is not maximised"
+startGame env PATH="$prefix/bin:$PATH" strace -f -z -I1 --seccomp-bpf -e trace=openat \
+    -o "$artefacts/opened.log" velquist
 waitFor 5 hasIcon "$window" || fail "the window has no icon"
-sleep 1 # the maximised layout settles
-eval "$(xdotool getwindowgeometry --shell "$window")"
 shoot opened
-top="${WIDTH}x140+$X+$Y"                     # the menu bar and the top of the play area
-play="$((WIDTH - 30))x$((HEIGHT - 90))+$X+$Y" # the window above the strip of buttons
-
-# New Game sits in the strip under the play area: 556 pixels from the left, 32 above the bottom.
-xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1
-waitFor 1 seen banner "$top" 300 '#00FF00' || fail "no green banner at the top of the play area"
-sleep 1.5 # the banner lasts about a second and a half
-waitFor 15 seen letters "$play" 80 "${letterColours[@]}" || fail "no letters appeared"
-# A click in the play area gives it the keyboard focus and does nothing else.
-xdotool mousemove --window "$window" 300 300 click 1
+newGame
 xdotool key --delay 40 a b c d e f g h i j k l m n o p q r s t u v w x y z
 nameBox=$(shown 120 '^High Score$') || fail "the game did not end with the name box"
 waitFor 5 seen game-over "$top" 300 '#FF0000' || fail "no red game-over screen at the top"
@@ -74,5 +59,7 @@ say "HScores.dt holds '$name' with $score"
 xdotool mousemove --window "$window" 736 $((HEIGHT - 32)) click 1
 waitFor 10 bash -c "! kill -0 $velquist 2>/dev/null" || fail "Exit did not end the program"
 wait "$velquist" || fail "the program ended with status $?"
-grep -qF "\"$prefix/lib/velquist/hit.wav\"" "$artefacts/opened.log" || fail "hit.wav not opened"
+for sound in hit.wav default.wav; do
+    grep -qF "\"$prefix/lib/velquist/$sound\"" "$artefacts/opened.log" || fail "$sound not opened"
+done
 say "passed; screenshots in $artefacts"

@@ -1,11 +1,14 @@
-# Sourced by the end-to-end tests after they set $artefacts (screenshots and logs go there).
+# Sourced by the end-to-end tests after they set $artefacts (emptied here for screenshots, logs).
 #   needTools  exits 77 (skipped) when a tool is missing, or fails under CI, where the set-up
 #              must have installed every one;
 #   say, fail  report progress, or a failure with a screenshot, and end the test;
 #   shoot      a screenshot of the whole X screen, kept as an artefact;
-#   seen       a screenshot with more than so many pixels of the given colours in a region.
+#   seen       a screenshot with more than so many pixels of the given colours in a region;
+#   startGame, newGame  start the game and wait for its window; press New Game and wait for the
+#              letters (both need scripts/lib/privateDisplay.sh).
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 testName=$(basename "$0" .sh)
+rm -rf "$artefacts" && mkdir -p "$artefacts"
 
 say() { printf '%s: %s\n' "$testName" "$*"; }
 
@@ -51,3 +54,28 @@ seen() {
 
 # The colours of the falling letters.
 letterColours=('#FF0000' '#00FF00' '#0000FF' '#FFFF00' '#FF8000' '#FF00FF' '#00FFFF')
+
+# Starts the game (the command given, from $work) and waits for its maximised window. Sets
+# $velquist, $window, its $X, $Y, $WIDTH and $HEIGHT, and two regions: $top, the menu bar and the
+# top of the play area, and $play, the window above the strip of buttons.
+startGame() {
+    (cd "$work" && exec "$@") >"$artefacts/velquist.log" 2>&1 &
+    velquist=$!
+    pids+=("$velquist")
+    window=$(shown 30 '^Velquist$') || fail "the window Velquist did not appear"
+    waitFor 10 maximised || fail "the window is not maximised"
+    sleep 1 # the maximised layout settles
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    top="${WIDTH}x140+$X+$Y" play="$((WIDTH - 30))x$((HEIGHT - 90))+$X+$Y"
+}
+maximised() { xprop -id "$window" _NET_WM_STATE | grep MAXIMIZED_VERT | grep -q MAXIMIZED_HORZ; }
+
+# New Game (in the strip, 556 pixels from the left, 32 above the bottom), its banner, its letters;
+# then a click in the play area gives it the keyboard focus and does nothing else.
+newGame() {
+    xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1
+    waitFor 1 seen banner "$top" 300 '#00FF00' || fail "no green banner at the top of the play area"
+    sleep 1.5 # the banner lasts about a second and a half
+    waitFor 15 seen letters "$play" 80 "${letterColours[@]}" || fail "no letters appeared"
+    xdotool mousemove --window "$window" 300 300 click 1
+}

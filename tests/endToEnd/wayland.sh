@@ -11,8 +11,6 @@ artefacts=$(realpath -m "${2:-$build/wayland-artifacts}")
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb sway swaymsg jq xdotool import convert dbus-daemon setpriv
 source "$root/scripts/lib/privateDisplay.sh"
-rm -rf "$artefacts"
-mkdir -p "$artefacts"
 
 app=io.github.velquist.Velquist
 cmake --install "$build" --prefix "$work/prefix" >"$artefacts/install.log" || fail "cmake --install"

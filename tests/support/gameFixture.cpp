@@ -3,6 +3,8 @@
 #include "platform/appPath.h"
 #include "platform/random.h"
 
+#include <fstream>
+
 int countPixels(const QImage& image, std::int32_t bgr) {
     const QRgb wanted = qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
     int count = 0;
@@ -17,6 +19,9 @@ int countPixels(const QImage& image, std::int32_t bgr) {
 void GameFixture::SetUp() {
     ASSERT_TRUE(folder.isValid());
     platform::setAppPathForTesting(folderPath());
+    // The program's two sounds lie in its folder, as the build leaves them beside it.
+    for (const char* name : {"/hit.wav", "/default.wav"})
+        std::ofstream(folderPath() + name).put('\0');
     platform::setSoundOutput(&sound);
     platform::setDialogProvider(&dialogs);
     platform::fixSeed(20261206);

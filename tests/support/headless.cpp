@@ -10,7 +10,6 @@
 void useHeadlessPlatform() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VELQUIST_OFFSCREEN_CONFIG);
-    qputenv("QT_LOGGING_RULES", "qt.multimedia*=false");
 }
 
 bool useFixedFonts() {

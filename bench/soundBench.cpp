@@ -1,0 +1,71 @@
+// PlaySoundA with the real output, SDL_mixer over the sound server SDL finds: how long the call
+// takes to return for the hit file, and for the missing level file, which plays the default sound
+// in its place; the device check that comes before every effect; and hits played a third of a
+// second apart while bench/sound.sh records the server, to find how long each takes to be heard.
+#include "game/gameCode.h"
+#include "platform/appPath.h"
+#include "support/soundAPI.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr std::uint32_t flags = soundAPI::SND_FILENAME | soundAPI::SND_ASYNC;
+
+// True when the real output has a device to play on; the build's sounds are the program's.
+bool haveOutput(benchmark::State& state) {
+    platform::setAppPathForTesting(VELQUIST_BUILD_DIR);
+    if (soundAPI::waveOutGetNumDevs() > 0)
+        return true;
+    state.SkipWithError("no sound device: bench/sound.sh starts a sound server of its own");
+    return false;
+}
+
+void playSoundReturns(benchmark::State& state) {
+    if (!haveOutput(state))
+        return;
+    const std::string file = state.range(0) ? gameCode::hitSoundFile() : gameCode::levelSoundFile;
+    for (auto _ : state)
+        soundAPI::PlaySoundA(file.c_str(), nullptr, flags);
+}
+BENCHMARK(playSoundReturns)->ArgName("hit")->Arg(1)->Arg(0);
+
+void waveOutGetNumDevs(benchmark::State& state) {
+    if (!haveOutput(state))
+        return;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(soundAPI::waveOutGetNumDevs());
+}
+BENCHMARK(waveOutGetNumDevs);
+
+// Each hit is noted, before it is played, as the size in bytes of the recording named by
+// VELQUIST_RECORDING, one a line in that name followed by ".plays". Timed: the call alone.
+void hitHeard(benchmark::State& state) {
+    const char* recording = std::getenv("VELQUIST_RECORDING");
+    if (!recording) {
+        state.SkipWithError("bench/sound.sh runs this one, with a recording of the server");
+        return;
+    }
+    if (!haveOutput(state))
+        return;
+    std::ofstream plays(std::string(recording) + ".plays");
+    const std::string hit = gameCode::hitSoundFile();
+    for (auto _ : state) {
+        plays << std::filesystem::file_size(recording) << std::endl;
+        const auto start = Clock::now();
+        soundAPI::PlaySoundA(hit.c_str(), nullptr, flags);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        std::this_thread::sleep_for(std::chrono::milliseconds(333));
+    }
+}
+BENCHMARK(hitHeard)->Iterations(20)->UseManualTime();
+
+} // namespace
