@@ -1,141 +1,52 @@
 #include "forms/highScoreTable.h"
 
 #include "platform/codePage.h"
-#include "platform/fileLock.h"
+#include "platform/dataFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <functional>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace highScoreTable {
 
 namespace {
 
-constexpr char padding = ' ';        // fills a name up to 18 bytes
-constexpr mode_t newFileMode = 0666; // permissions of a new file, before the umask
-constexpr const char* notRegular = "it is not a regular file"; // reason for a device, pipe, ...
+constexpr char padding = ' '; // fills a name up to 18 bytes
 constexpr const char* busyReason = "another copy of the game is using it";
-constexpr const char* removedReason = "another copy of the game removed it";
 
-// An open file descriptor, closed when it goes out of scope unless close() has been called, so
-// that every early return releases it while the normal path can check the close.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd(fd) {}
-    ~FileDescriptor() {
-        if (fd >= 0)
-            ::close(fd);
+// The reason a warning gives for what a call on the file came to.
+std::string reasonOf(const platform::FileStatus& status) {
+    switch (status.outcome) {
+    case platform::FileStatus::busy:
+        return busyReason;
+    case platform::FileStatus::removed:
+        return "another copy of the game removed it";
+    case platform::FileStatus::notRegular:
+        return "it is not a regular file";
+    default:
+        return status.reason;
     }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    bool isOpen() const { return fd >= 0; }
-    int get() const { return fd; }
-    // True when the close succeeded; errno tells why it did not.
-    bool close() {
-        const int closing = fd;
-        fd = -1;
-        return ::close(closing) == 0;
-    }
-
-  private:
-    int fd; // -1 once closed
-};
-
-std::string systemReason(int error) {
-    return std::strerror(error);
 }
 
-ReadResult readFailure(std::string reason) {
+ReadResult readFailure(const platform::FileStatus& status) {
     ReadResult result;
     result.status = ReadStatus::failed;
-    result.reason = std::move(reason);
+    result.reason = reasonOf(status);
     return result;
 }
 
-WriteResult writeFailure(std::string reason) {
-    return WriteResult{false, std::move(reason)};
+WriteResult writeFailure(const platform::FileStatus& status) {
+    return WriteResult{false, reasonOf(status), status.outcome == platform::FileStatus::busy};
 }
 
-// Why an open file is no place for the table, or an empty text when it is a regular file.
-std::string notAFile(int fd) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return systemReason(errno);
-    if (S_ISDIR(info.st_mode))
-        return systemReason(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return notRegular;
-    if (info.st_nlink == 0) // its first save failed while this copy waited for the lock
-        return removedReason;
-    return {};
-}
-
-// Locks the open file against the other copies of the game, then checks that it is a file the
-// table can live in; answers why not, or an empty text.
-std::string lockAndCheck(int fd, bool exclusive) {
-    switch (platform::lockFile(fd, exclusive)) {
-    case platform::FileLock::busy:
-        return busyReason;
-    case platform::FileLock::failed:
-        return systemReason(errno);
-    case platform::FileLock::held:
-        break;
-    }
-    return notAFile(fd);
-}
-
-// Reads up to the first 220 bytes of the open file.
-ReadResult readOpenFile(int fd) {
-    std::string bytes(fileBytes, '\0');
-    std::size_t got = 0;
-    while (got < fileBytes) {
-        const ssize_t n = ::pread(fd, bytes.data() + got, fileBytes - got, static_cast<off_t>(got));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return readFailure(systemReason(errno));
-        }
-        if (n == 0)
-            break; // a short file
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-
+// Reads up to the first 220 bytes of the open, locked file.
+ReadResult readOpenFile(platform::DataFile& file) {
+    std::string bytes;
+    if (const platform::FileStatus status = file.read(bytes, fileBytes); !status)
+        return readFailure(status);
     ReadResult result;
     result.status = ReadStatus::read;
     result.table = decodeTable(bytes);
     return result;
-}
-
-// Writes the table over the first 220 bytes of the open file, flushes it to the disk and closes
-// it, checking every step.
-WriteResult fillFile(FileDescriptor& file, const ScoreTable& table) {
-    const FileImage image = encodeTable(table);
-    std::size_t done = 0;
-    while (done < fileBytes) {
-        const ssize_t n =
-            ::pwrite(file.get(), image.data() + done, fileBytes - done, static_cast<off_t>(done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return writeFailure(systemReason(errno));
-        }
-        if (n == 0)
-            return writeFailure("only " + std::to_string(done) + " of " +
-                                std::to_string(fileBytes) + " bytes could be written");
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(file.get()) != 0)
-        return writeFailure(systemReason(errno));
-    if (!file.close())
-        return writeFailure(systemReason(errno));
-    return WriteResult{true, {}};
 }
 
 // Writes what update makes of the table the file holds now, read under the same exclusive lock,
@@ -144,29 +55,21 @@ WriteResult fillFile(FileDescriptor& file, const ScoreTable& table) {
 // or partial file in the table's place.
 WriteResult updateFile(const std::string& path,
                        const std::function<ScoreTable(const ScoreTable&)>& update) {
-    // O_EXCL first tells whether this save makes the file, even when another copy makes it at
-    // the same moment. No O_TRUNC: the table goes over the first 220 bytes and the rest stays.
-    constexpr int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK;
-    int fd = ::open(path.c_str(), flags | O_EXCL, newFileMode);
-    const bool created = fd >= 0;
-    if (!created && errno == EEXIST)
-        fd = ::open(path.c_str(), flags, newFileMode);
-    FileDescriptor file(fd);
-    if (!file.isOpen())
-        return writeFailure(systemReason(errno));
-    WriteResult result;
-    if (std::string why = lockAndCheck(file.get(), true); !why.empty()) {
-        result = writeFailure(why);
-        result.busy = why == busyReason;
-    } else if (const ReadResult onDisk = readOpenFile(file.get());
-               onDisk.status == ReadStatus::failed) {
-        result = writeFailure(onDisk.reason); // what cannot be read is never written over
-    } else {
-        result = fillFile(file, update(onDisk.table));
+    platform::DataFile file;
+    if (const platform::FileStatus status = file.openToUpdate(path); !status)
+        return writeFailure(status);
+    WriteResult result{true, {}};
+    if (platform::FileStatus status = file.lock(true); !status) {
+        result = writeFailure(status);
+    } else if (const ReadResult onDisk = readOpenFile(file); onDisk.status == ReadStatus::failed) {
+        result = WriteResult{false, onDisk.reason}; // what cannot be read is never written over
+    } else if (status = file.writeAtStart(encodeTable(update(onDisk.table))); !status) {
+        result = writeFailure(status);
+    } else if (status = file.close(); !status) {
+        result = writeFailure(status);
     }
-    // Removed while this save still holds the lock, so no other copy is writing to it.
-    if (!result.written && created)
-        ::unlink(path.c_str());
+    if (!result.written)
+        file.removeIfCreated();
     return result;
 }
 
@@ -295,18 +198,15 @@ std::string scoreFilePath(const std::string& folder) {
 }
 
 ReadResult readFile(const std::string& path) {
-    // Non-blocking, so that a pipe in the file's place cannot hang the game.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!file.isOpen()) {
-        if (errno == ENOENT)
-            return ReadResult{};
-        return readFailure(systemReason(errno));
-    }
-    if (std::string why = lockAndCheck(file.get(), false); !why.empty())
-        return readFailure(std::move(why));
-    ReadResult result = readOpenFile(file.get());
-    if (result.status == ReadStatus::read && !file.close())
-        return readFailure(systemReason(errno));
+    platform::DataFile file;
+    platform::FileStatus status = file.openToRead(path);
+    if (status.outcome == platform::FileStatus::missing)
+        return ReadResult{};
+    if (!status || !(status = file.lock(false)))
+        return readFailure(status);
+    ReadResult result = readOpenFile(file);
+    if (result.status == ReadStatus::read && !(status = file.close()))
+        return readFailure(status);
     return result;
 }
 
