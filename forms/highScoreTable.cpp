@@ -29,7 +29,8 @@ std::string reasonOf(const platform::FileStatus& status) {
 
 ReadResult readFailure(const platform::FileStatus& status) {
     ReadResult result;
-    result.status = ReadStatus::failed;
+    result.status =
+        status.outcome == platform::FileStatus::busy ? ReadStatus::busy : ReadStatus::failed;
     result.reason = reasonOf(status);
     return result;
 }
@@ -234,7 +235,7 @@ std::string saveTable(const ScoreFile& file, const ScoreTable& table) {
 
 void refreshTable(const ScoreFile& file, ScoreTable& table) {
     const ReadResult result = readFile(file.path);
-    if (result.status != ReadStatus::failed)
+    if (result.status == ReadStatus::read || result.status == ReadStatus::missing)
         table = withUnsaved(file, result.table);
 }
 

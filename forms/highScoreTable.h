@@ -78,6 +78,7 @@ std::string scoreFilePath(const std::string& folder);
 enum class ReadStatus {
     read,    // the file was read; it may have been short or long
     missing, // there is no file: an empty table, and no error
+    busy,    // another copy kept the file locked: it is read again at the next refresh or save
     failed,  // the file is there but could not be read
 };
 
@@ -110,9 +111,9 @@ struct ScoreFile {
     std::vector<HighScore> unsaved{}; // scores entered since then, oldest first
 };
 
-// Loads the table from the file: a missing file gives an empty table; an unreadable one gives an
-// empty table, marks the file as never to be written, and answers the warning to show. Answers an
-// empty text when there is nothing to warn about.
+// Loads the table from the file: a missing file, or one another copy keeps locked, gives an empty
+// table; an unreadable one gives an empty table, marks the file as never to be written, and
+// answers the warning to show. Answers an empty text when there is nothing to warn about.
 std::string loadTable(ScoreFile& file, ScoreTable& table);
 // Saves the whole table, unless the file was unreadable at load; answers the warning to show when
 // the table was not saved, or an empty text once it is on the disk.

@@ -104,6 +104,26 @@ class HighScores : public GameFixture {
         return texts;
     }
 
+    // A copy of the game holding the file locked, to write it or only to read it; the lock waits
+    // are short.
+    static pid_t lockedByAnotherCopy(const std::string& path, bool exclusive) {
+        const int locked = ::open(path.c_str(), O_RDWR);
+        EXPECT_EQ(platform::lockFile(locked, exclusive), platform::FileLock::held);
+        // The child shares the open file and so its lock, which it holds alone once this one
+        // closes.
+        const pid_t holder = ::fork();
+        if (holder == 0)
+            ::_exit(::pause());
+        ::close(locked);
+        platform::setLockWaitForTesting(std::chrono::milliseconds(50));
+        return holder;
+    }
+    static void endCopy(pid_t copy) {
+        ::kill(copy, SIGKILL);
+        ::waitpid(copy, nullptr, 0);
+        platform::setLockWaitForTesting({});
+    }
+
     std::string file = folderPath() + "/HScores.dt";
 };
 
@@ -242,22 +262,31 @@ TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresAndClearsThroughALock
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{bo, 5}}));
     EXPECT_EQ(rowsOf(first), rowsShowing({{bo, 5}}));
 
-    const int locked = ::open(file.c_str(), O_RDONLY);
-    ASSERT_EQ(platform::lockFile(locked, false), platform::FileLock::held);
-    // The child shares the open file and so its lock, which it holds alone once this one closes.
-    const pid_t holder = ::fork();
-    if (holder == 0)
-        ::_exit(::pause());
-    ::close(locked);
-    platform::setLockWaitForTesting(std::chrono::milliseconds(50));
+    const pid_t holder = lockedByAnotherCopy(file, false);
     second.cmdClear_Click();
     second.addScore(300, ann.typed);
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
+    endCopy(holder);
     second.addScore(200, bo.typed);
-    platform::setLockWaitForTesting({});
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 300}, {bo, 200}}));
     EXPECT_EQ(warnings(), Texts(2, lockBusyMessage(file)));
+}
+
+// A copy holding the file's lock while this one starts is no damaged file: no warning, and the
+// table the file holds comes in once the lock is free, at the next show or save.
+TEST_F(HighScores, AFileLockedAtStartLoadsOnceFree) {
+    std::ofstream(file, std::ios::binary) << fileOf(Entries(10, {ada, 300}));
+    const pid_t holder = lockedByAnotherCopy(file, true);
+    frmHigh high(nullptr);
+    EXPECT_TRUE(high.isHighScore(300)); // nothing read yet
+    endCopy(holder);
+    EXPECT_FALSE(high.isHighScore(300));
+    high.addScore(400, bo.typed);
+    Entries entries(9, {ada, 300});
+    entries.insert(entries.begin(), {bo, 400});
+    EXPECT_EQ(scoreFile::readBytes(file), fileOf(entries));
+    high.show();
+    EXPECT_EQ(rowsOf(high), rowsShowing(entries));
+    EXPECT_EQ(warnings(), Texts{});
 }
 
 // Two copies saving 300 scores each at the same time, one the even scores up to 600 rising, the
