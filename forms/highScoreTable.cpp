@@ -47,14 +47,39 @@ ReadResult readOpenFile(platform::DataFile& file) {
     ReadResult result;
     result.status = ReadStatus::read;
     result.table = decodeTable(bytes);
+    result.empty = bytes.empty();
     return result;
+}
+
+// True when the file read holds nothing and has a starting file to stand in for it.
+bool startsElsewhere(const std::string& startingPath, const ReadResult& read) {
+    return read.empty && !startingPath.empty() &&
+           (read.status == ReadStatus::read || read.status == ReadStatus::missing);
+}
+
+// What the file holds or, while it holds nothing, what the starting file holds; own tells what
+// reading the file itself came to.
+ReadResult readCurrent(const ScoreFile& file, ReadStatus& own) {
+    const ReadResult result = readFile(file.path);
+    own = result.status;
+    return startsElsewhere(file.startingPath, result) ? readFile(file.startingPath) : result;
+}
+
+// The table a save starts from: what the open file holds or, while it holds nothing, the starting
+// file's table. A starting file that cannot be read counts as empty, as it did at load.
+ReadResult readBase(platform::DataFile& file, const std::string& startingPath) {
+    const ReadResult onDisk = readOpenFile(file);
+    if (!startsElsewhere(startingPath, onDisk))
+        return onDisk;
+    const ReadResult starting = readFile(startingPath);
+    return starting.status == ReadStatus::failed ? onDisk : starting;
 }
 
 // Writes what update makes of the table the file holds now, read under the same exclusive lock,
 // over the first 220 bytes of the file, creating it when missing. A file that this save made and
 // then could not fill is removed again, so that a failed save (a full disk, say) leaves no empty
 // or partial file in the table's place.
-WriteResult updateFile(const std::string& path,
+WriteResult updateFile(const std::string& path, const std::string& startingPath,
                        const std::function<ScoreTable(const ScoreTable&)>& update) {
     platform::DataFile file;
     if (const platform::FileStatus status = file.openToUpdate(path); !status)
@@ -62,8 +87,10 @@ WriteResult updateFile(const std::string& path,
     WriteResult result{true, {}};
     if (platform::FileStatus status = file.lock(true); !status) {
         result = writeFailure(status);
-    } else if (const ReadResult onDisk = readOpenFile(file); onDisk.status == ReadStatus::failed) {
-        result = WriteResult{false, onDisk.reason}; // what cannot be read is never written over
+    } else if (const ReadResult onDisk = readBase(file, startingPath);
+               onDisk.status == ReadStatus::failed || onDisk.status == ReadStatus::busy) {
+        // What cannot be read is never written over.
+        result = WriteResult{false, onDisk.reason, onDisk.status == ReadStatus::busy};
     } else if (status = file.writeAtStart(encodeTable(update(onDisk.table))); !status) {
         result = writeFailure(status);
     } else if (status = file.close(); !status) {
@@ -93,10 +120,11 @@ std::string saveFailureMessage(const std::string& path, const WriteResult& resul
 std::string saveChanges(ScoreFile& file, ScoreTable& table) {
     if (file.unreadable)
         return saveRefusedMessage(file.path);
-    const WriteResult result = updateFile(file.path, [&](const ScoreTable& onDisk) {
-        table = withUnsaved(file, onDisk);
-        return table;
-    });
+    const WriteResult result =
+        updateFile(file.path, file.startingPath, [&](const ScoreTable& onDisk) {
+            table = withUnsaved(file, onDisk);
+            return table;
+        });
     if (!result.written)
         return saveFailureMessage(file.path, result);
     file.clearUnsaved = false;
@@ -194,10 +222,6 @@ ScoreTable decodeTable(std::string_view bytes) {
 
 // --- The file --------------------------------------------------------------------------------
 
-std::string scoreFilePath(const std::string& folder) {
-    return folder + pathSeparator + fileName;
-}
-
 ReadResult readFile(const std::string& path) {
     platform::DataFile file;
     platform::FileStatus status = file.openToRead(path);
@@ -212,15 +236,16 @@ ReadResult readFile(const std::string& path) {
 }
 
 WriteResult writeFile(const std::string& path, const ScoreTable& table) {
-    return updateFile(path, [&table](const ScoreTable&) { return table; });
+    return updateFile(path, {}, [&table](const ScoreTable&) { return table; });
 }
 
 std::string loadTable(ScoreFile& file, ScoreTable& table) {
-    const ReadResult result = readFile(file.path);
+    ReadStatus own{};
+    const ReadResult result = readCurrent(file, own);
     table = result.table;
-    file.unreadable = result.status == ReadStatus::failed;
-    if (file.unreadable)
-        return readFailureMessage(file.path, result.reason);
+    file.unreadable = own == ReadStatus::failed;
+    if (result.status == ReadStatus::failed)
+        return readFailureMessage(file.unreadable ? file.path : file.startingPath, result.reason);
     return {};
 }
 
@@ -234,7 +259,8 @@ std::string saveTable(const ScoreFile& file, const ScoreTable& table) {
 }
 
 void refreshTable(const ScoreFile& file, ScoreTable& table) {
-    const ReadResult result = readFile(file.path);
+    ReadStatus own{};
+    const ReadResult result = readCurrent(file, own);
     if (result.status == ReadStatus::read || result.status == ReadStatus::missing)
         table = withUnsaved(file, result.table);
 }

@@ -13,10 +13,21 @@ namespace platform {
 
 namespace {
 
-constexpr mode_t newFileMode = 0666; // permissions of a new file, before the umask
+constexpr mode_t newFileMode = 0666;   // permissions of a new file, before the umask
+constexpr mode_t newFolderMode = 0700; // a user's own data folder is theirs alone
 
 FileStatus failure(int error) {
     return FileStatus{FileStatus::failed, std::strerror(error)};
+}
+
+// Makes the folders missing on the way to the file; answers the system's error for one that
+// cannot be made, or 0.
+int makeFoldersFor(const std::string& path) {
+    for (auto slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1))
+        if (::mkdir(path.substr(0, slash).c_str(), newFolderMode) != 0 && errno != EEXIST)
+            return errno;
+    return 0;
 }
 
 } // namespace
@@ -41,6 +52,11 @@ FileStatus DataFile::openToUpdate(const std::string& path) {
     this->path = path;
     constexpr int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK;
     fd = ::open(path.c_str(), flags | O_EXCL, newFileMode);
+    if (fd < 0 && errno == ENOENT) {
+        if (const int error = makeFoldersFor(path))
+            return failure(error);
+        fd = ::open(path.c_str(), flags | O_EXCL, newFileMode);
+    }
     made = fd >= 0;
     if (!made && errno == EEXIST)
         fd = ::open(path.c_str(), flags, newFileMode);

@@ -35,7 +35,8 @@ class DataFile {
 
     // Opens the file to read; missing when there is none.
     FileStatus openToRead(const std::string& path);
-    // Opens the file to read and write it in place, creating it when it is not there.
+    // Opens the file to read and write it in place, creating it, and the folders missing on its
+    // way, when it is not there.
     FileStatus openToUpdate(const std::string& path);
     // True when openToUpdate made the file.
     bool created() const { return made; }

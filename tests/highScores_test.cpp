@@ -127,28 +127,40 @@ class HighScores : public GameFixture {
     std::string file = folderPath() + "/HScores.dt";
 };
 
+// Where the program folder's "HScores.dt" may not be written by the player, the table is theirs
+// alone, in their data folder ($XDG_DATA_HOME/Velquist), made when first needed, and the program
+// folder's table is where it starts.
 struct Fault {
     const char* name;
-    bool onFullDisk;    // the program folder is on a file system with no room left
-    const char* linkTo; // "HScores.dt" is a symbolic link to this, from the program folder
-    int fileMode;       // "HScores.dt" holds a full table and a tail, with this mode; -1: no file
-    mode_t folderMode;  // the program folder's mode
-    const char* reason; // the system's reason in the warnings; nullptr when every save succeeds
-    bool unreadable;    // the load fails, and every save is refused
+    bool onFullDisk;        // the program folder is on a file system with no room left
+    const char* linkTo;     // "HScores.dt" is a symbolic link to this, from the program folder
+    int fileMode;           // "HScores.dt" holds a full table and a tail, with this mode; -1: none
+    mode_t folderMode;      // the program folder's mode
+    bool ownTable;          // the table is kept in the player's data folder
+    mode_t dataMode;        // the mode of $XDG_DATA_HOME; 0: not there yet
+    const char* readReason; // the load warns that the program folder's file cannot be read
+    const char* saveReason; // the system's reason in the save warnings; nullptr: none
+    // The file read at load is the table's own and cannot be read: every save is refused.
+    bool refused() const { return readReason && !ownTable; }
     friend void PrintTo(const Fault& f, std::ostream* os) { *os << f.name; } // in failures
 };
 
+const char* const denied = "Permission denied";
 const Fault faults[] = {
-    {"None", false, nullptr, -1, 0755, nullptr, false},
-    {"LinkIntoAMissingFolder", false, "gone/x.dt", -1, 0755, "No such file or directory", false},
-    {"LinkToAMissingFile", false, "elsewhere.dt", -1, 0755, nullptr, false},
-    {"LinkToItself", false, "HScores.dt", -1, 0755, "Too many levels of symbolic links", true},
-    {"FullDiskNoFileYet", true, nullptr, -1, 0755, "No space left on device", false},
-    {"FullDiskFileThere", true, nullptr, 0644, 0755, nullptr, false},
-    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, "Permission denied", false},
-    {"ReadOnlyFolderWritableFile", false, nullptr, 0644, 0555, nullptr, false},
-    {"WriteOnlyFile", false, nullptr, 0200, 0755, "Permission denied", true},
-    {"UnsearchableFolder", false, nullptr, 0644, 0600, "Permission denied", true},
+    {"None", false, nullptr, -1, 0755, false, 0, nullptr, nullptr},
+    {"LinkIntoAMissingFolder", false, "gone/x.dt", -1, 0755, false, 0, nullptr,
+     "No such file or directory"},
+    {"LinkToAMissingFile", false, "elsewhere.dt", -1, 0755, false, 0, nullptr, nullptr},
+    {"LinkToItself", false, "HScores.dt", -1, 0755, true, 0, "Too many levels of symbolic links",
+     nullptr},
+    {"FullDiskNoFileYet", true, nullptr, -1, 0755, false, 0, nullptr, "No space left on device"},
+    {"FullDiskFileThere", true, nullptr, 0644, 0755, false, 0, nullptr, nullptr},
+    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, true, 0, nullptr, nullptr},
+    {"ReadOnlyFolderAndFile", false, nullptr, 0444, 0555, true, 0755, nullptr, nullptr},
+    {"ReadOnlyFolderWritableFile", false, nullptr, 0644, 0555, false, 0, nullptr, nullptr},
+    {"ReadOnlyFolderAndDataFolder", false, nullptr, 0444, 0555, true, 0555, nullptr, denied},
+    {"WriteOnlyFile", false, nullptr, 0200, 0755, false, 0, denied, nullptr},
+    {"UnsearchableFolder", false, nullptr, 0644, 0600, true, 0, denied, nullptr},
 };
 
 class FileFaults : public HighScores, public ::testing::WithParamInterface<Fault> {};
@@ -193,6 +205,8 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     fs::remove_all(folder);
     ASSERT_TRUE(fs::create_directory(folder));
     file = folder + "/HScores.dt";
+    const std::string dataHome = folderPath() + "/data", own = dataHome + "/Velquist/HScores.dt";
+    ASSERT_TRUE(!f.dataMode || ::mkdir(dataHome.c_str(), f.dataMode) == 0);
     // A full table, into which both scores go behind the largest score, the first behind the
     // equal score it ties with, and the last two entries drop out.
     Entries before;
@@ -212,8 +226,9 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     // The window loads the file as it is made, as it does at the program's start.
     platform::setAppPathForTesting(folder);
     frmHigh high(nullptr);
-    const Texts atLoad = f.unreadable ? Texts{readFailureMessage(file, f.reason)} : Texts{};
-    Entries entries = f.fileMode >= 0 && !f.unreadable ? before : Entries{};
+    const std::string& used = f.ownTable ? own : file;
+    EXPECT_EQ(high.scoreFilePath(), used);
+    Entries entries = f.fileMode >= 0 && !f.readReason ? before : Entries{};
     for (const auto& [player, score] : {std::pair{ann, 9}, std::pair{bo, 100}}) {
         EXPECT_TRUE(high.isHighScore(score));
         high.addScore(score, player.typed);
@@ -226,19 +241,26 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     // A score with no place changes nothing and saves nothing, so it warns of nothing either.
     EXPECT_FALSE(high.isHighScore(0));
     high.addScore(0, "Late");
-    Texts expected = atLoad; // and a warning for each save
-    if (f.reason)
-        expected.resize(atLoad.size() + 2, f.unreadable ? saveRefusedMessage(file)
-                                                        : writeFailureMessage(file, f.reason));
+    // A warning at load, then one for each save.
+    Texts expected = f.readReason ? Texts{readFailureMessage(file, f.readReason)} : Texts{};
+    if (f.saveReason || f.refused())
+        expected.resize(expected.size() + 2, f.refused() ? saveRefusedMessage(used)
+                                                         : writeFailureMessage(used, f.saveReason));
     EXPECT_EQ(warnings(), expected);
 
-    // The disk: a link as it was, and the file as it was unless the saves succeeded. The folder
-    // is made writable again first, so that it can be removed.
+    // The disk: a link as it was, the program folder's file as it was unless the saves went into
+    // it, and the player's own file only where they went there. The folders are made writable
+    // again first, so that they can be removed.
     ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
+    ::chmod(dataHome.c_str(), 0700); // where there is one
     EXPECT_TRUE(!f.linkTo || fs::read_symlink(file) == f.linkTo);
     ::chmod(file.c_str(), 0600); // where there is a file
-    const std::optional<std::string> disk = fileOf(f.reason ? before : entries) + tail;
-    EXPECT_EQ(scoreFile::readBytes(file), !f.reason || f.fileMode >= 0 ? disk : std::nullopt);
+    const bool written = !f.saveReason && !f.refused();
+    const auto untouched = f.fileMode >= 0 ? std::optional(fileOf(before) + tail) : std::nullopt;
+    EXPECT_EQ(scoreFile::readBytes(file),
+              written && !f.ownTable ? fileOf(entries) + tail : untouched);
+    EXPECT_EQ(scoreFile::readBytes(own),
+              written && f.ownTable ? std::optional(fileOf(entries)) : std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),

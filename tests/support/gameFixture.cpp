@@ -17,6 +17,8 @@ int countPixels(const QImage& image, std::int32_t bgr) {
 void GameFixture::SetUp() {
     ASSERT_TRUE(folder.isValid());
     platform::setAppPathForTesting(folderPath());
+    // A player's own data folder, for tables the program folder cannot hold.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path() + "/data"));
     platform::setSoundOutput(&sound);
     platform::setDialogProvider(&dialogs);
     platform::fixSeed(20261206);
@@ -40,6 +42,7 @@ void GameFixture::TearDown() {
 int main(int argc, char* argv[]) {
     useHeadlessPlatform();
     QApplication app(argc, argv);
+    QApplication::setApplicationName("Velquist"); // as the program names itself
     if (!useFixedFonts())
         return 1;
     testing::InitGoogleTest(&argc, argv);
