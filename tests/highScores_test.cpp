@@ -3,6 +3,7 @@
 #include "forms/frmHigh.h"
 #include "forms/highScoreTable.h"
 #include "platform/appPath.h"
+#include "platform/dataFile.h"
 #include "platform/fileLock.h"
 #include "support/gameFixture.h"
 #include "support/scoreFile.h"
@@ -13,6 +14,8 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <set>
+#include <thread>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -309,6 +312,63 @@ TEST_F(HighScores, AFileLockedAtStartLoadsOnceFree) {
     high.show();
     EXPECT_EQ(rowsOf(high), rowsShowing(entries));
     EXPECT_EQ(warnings(), Texts{});
+}
+
+// A window rereading the file while another copy writes it over and over sees only tables that
+// were written whole, each ten entries of one score.
+TEST_F(HighScores, ReadsWhileAnotherCopyWritesSeeOnlyWholeTables) {
+    const auto tableOf = [](std::int32_t score) {
+        ScoreTable table;
+        table.fill(HighScore{storedName(std::to_string(score)), score});
+        return table;
+    };
+    // In memory, where a write costs little, so that reads and writes interleave closely.
+    const QTemporaryDir memory("/dev/shm/velquist-XXXXXX");
+    platform::setAppPathForTesting(memory.path().toStdString());
+    file = memory.path().toStdString() + "/HScores.dt";
+    ASSERT_TRUE(writeFile(file, tableOf(1)).written);
+    const pid_t writer = ::fork();
+    for (std::int32_t score = 2; writer == 0; ++score)
+        writeFile(file, tableOf(score));
+    frmHigh high(nullptr);
+    std::set<std::string> seen;
+    for (int i = 0; i < 300; ++i) {
+        high.show();
+        const Rows rows = rowsOf(high);
+        high.hide();
+        EXPECT_NE(rows[0].second, "");
+        EXPECT_EQ(rows, Rows(10, {rows[0].second, rows[0].second}));
+        seen.insert(rows[0].second);
+    }
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    EXPECT_GT(seen.size(), 30u); // the reads went on among the writes
+}
+
+// A save that waited for the lock of a file that another copy made and then removed again, when
+// its own first save failed, has written nothing that lasts: it warns and keeps the score, which
+// the next save writes.
+TEST_F(HighScores, ASaveIntoAFileRemovedWhileItWaitedFails) {
+    frmHigh high(nullptr);
+    int locked[2];
+    ASSERT_EQ(::pipe(locked), 0);
+    const pid_t other = ::fork();
+    if (other == 0) {
+        platform::DataFile made;
+        made.openToUpdate(file);
+        made.lock(true);
+        [[maybe_unused]] const auto told = ::write(locked[1], "!", 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300)); // while this one waits
+        made.removeIfCreated();
+        ::_exit(0);
+    }
+    char told = 0;
+    ASSERT_EQ(::read(locked[0], &told, 1), 1);
+    high.addScore(100, ann.typed);
+    ::waitpid(other, nullptr, 0);
+    EXPECT_EQ(warnings(), Texts{writeFailureMessage(file, "another copy of the game removed it")});
+    high.addScore(50, bo.typed);
+    EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 100}, {bo, 50}}));
 }
 
 // Two copies saving 300 scores each at the same time, one the even scores up to 600 rising, the
