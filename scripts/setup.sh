@@ -16,6 +16,8 @@ packages=(
     xvfb xauth openbox xdotool imagemagick x11-utils
     # The end-to-end test: the desktop files' validators, and strace to see what the program opens
     desktop-file-utils appstream strace
+    # The Debian package: dpkg-shlibdeps (with file) finds its dependencies, lintian checks it
+    dpkg-dev file lintian
     # Fuzzing with libFuzzer and the sanitizers
     clang libclang-rt-14-dev
 )
