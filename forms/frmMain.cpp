@@ -98,6 +98,9 @@ void frmMain::buildControls() {
     gameLoop.onTimer = [this] {
         gameLoop_Timer();
     };
+    hiddenWatch.onHidden = [this] {
+        pauseWhileHidden();
+    };
 }
 
 void frmMain::buildMenu() {
@@ -159,10 +162,8 @@ void frmMain::Form_Resize() {
     frameButtons->resize(picGame.width(), frameButtons->height());
     picGame.cls();
     gameCode::redrawPlayArea();
-    // No pause while the game-over sequence runs: its name box is open and the timer must stay
-    // off, or ticks would end the game a second time under the box.
-    if (isMinimized() && gameCode::currentLevel > 0 && !gameCode::gameEnding)
-        togglePause();
+    if (isMinimized())
+        pauseWhileHidden();
 }
 
 void frmMain::picGame_Paint() {
@@ -229,6 +230,15 @@ void frmMain::newGame() {
 void frmMain::togglePause() {
     gameLoop.setEnabled(!gameLoop.enabled());
     gameCode::gamePaused = !gameLoop.enabled();
+}
+
+// A running game pauses when the player can no longer see it, minimised or hidden by the desktop,
+// as Pause would pause it. A paused game stays paused, whatever the window does, until Pause or
+// Insert: a pause that flipped could start a paused game out of sight. No game, or the game-over
+// sequence with its timer off, is left alone.
+void frmMain::pauseWhileHidden() {
+    if (gameLoop.enabled())
+        togglePause();
 }
 
 void frmMain::cmdBegin_Click() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/hiddenWindow.h"
 #include "platform/pictureBox.h"
 #include "platform/timer.h"
 
@@ -38,10 +39,12 @@ class frmMain : public QMainWindow {
     QAction* mnuExit;             // Game > Exit
     platform::Timer gameLoop;     // the game timer
     frmHigh* highScores;          // the high-score window, loaded hidden with this one
+    platform::HiddenWindowWatch hiddenWatch{this}; // tells when the player cannot see the window
 
     // Commands.
     void newGame();
     void togglePause();
+    void pauseWhileHidden();
 
     // Event handlers.
     void cmdBegin_Click();

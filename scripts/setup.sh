@@ -8,12 +8,14 @@ packages=(
     cmake g++ make pkg-config
     # Qt 6 Widgets and Multimedia, and the X11 headers the key auto-repeat fix uses
     qt6-base-dev qt6-multimedia-dev libx11-dev libgl-dev
-    # Qt's SVG plugins, which draw the windows' icon
-    libqt6svg6
+    # Qt's SVG plugins, which draw the windows' icon, and its Wayland platform plugin, which a
+    # Wayland session prefers to XWayland
+    libqt6svg6 qt6-wayland
     # Tests and benchmarks
     libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format
-    # Running the real window without a display, and taking screenshots of it
-    xvfb xauth openbox xdotool imagemagick x11-utils
+    # Running the real window without a display, and taking screenshots of it, with a session bus
+    # of its own; and under a Wayland compositor nested in that display
+    xvfb xauth openbox xdotool imagemagick x11-utils dbus-daemon sway jq
     # The end-to-end test: the desktop files' validators, and strace to see what the program opens
     desktop-file-utils appstream strace
     # The Debian package: dpkg-shlibdeps (with file) finds its dependencies, lintian checks it

@@ -123,8 +123,9 @@ TEST_F(MainWindow, EveryWayOfClosingTearsTheGameDownWithoutAsking) {
     }
 }
 
-// Before any game, keys and commands do nothing but Pause, which moves the focus to the play
-// area. Game > New maximises the window and starts level 1 with its banner on a 30 ms timer.
+// Before any game, keys, commands and the window going out of sight do nothing but Pause, which
+// moves the focus to the play area. Game > New maximises the window and starts level 1 with its
+// banner on a 30 ms timer.
 TEST_F(MainWindow, NewGameStartsLevelOneAndNothingElseStartsAGame) {
     window->cmdBegin->setFocus();
     window->cmdPause->click();
@@ -133,6 +134,8 @@ TEST_F(MainWindow, NewGameStartsLevelOneAndNothingElseStartsAGame) {
     release(Qt::Key_A);
     window->showMinimized();
     window->showMaximized();
+    window->hiddenWatch.exposureChanged(false);
+    window->hiddenWatch.deliverGraceEnd();
     EXPECT_FALSE(window->gameLoop.enabled());
     EXPECT_FALSE(gameCode::gamePaused);
     EXPECT_EQ(statusText(), "");
@@ -146,10 +149,12 @@ TEST_F(MainWindow, NewGameStartsLevelOneAndNothingElseStartsAGame) {
     EXPECT_TRUE(gameCode::levelIntro);
 }
 
-// During a game Pause, Insert and minimising flip the same state, and restoring flips nothing;
-// letter keys hit whatever the case. New Game cuts a running or paused game short without a
-// question, at level 1 with score 0, and leaves the pause as it was; End Game twice is harmless
-// and never offers the score to the table. Game > Sound flips its tick and the game's switch.
+// During a game Pause and Insert flip between running and paused; minimising, or the window
+// staying unseen for the whole grace, pauses a running game and leaves a paused one paused, and
+// restoring or showing it again resumes nothing. Letter keys hit whatever the case. New Game cuts
+// a running or paused game short without a question, at level 1 with score 0, and leaves the
+// pause as it was; End Game twice is harmless and never offers the score to the table. Game >
+// Sound flips its tick and the game's switch.
 TEST_F(MainWindow, CommandsAndKeysDuringAGame) {
     window->cmdBegin->click();
     for (auto modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
@@ -157,24 +162,38 @@ TEST_F(MainWindow, CommandsAndKeysDuringAGame) {
         release(static_cast<Qt::Key>(Qt::Key_A + (gameCode::letters[0].letter - 'A')), modifiers);
         EXPECT_EQ(gameCode::lettersHit, hitsBefore + 1);
     }
+    auto& watch = window->hiddenWatch;
     const std::vector<std::pair<std::function<void()>, bool>> steps = {
-        {[&] { window->cmdPause->click(); }, false}, {[&] { release(Qt::Key_Insert); }, true},
-        {[&] { window->showMinimized(); }, false},   {[&] { window->showMaximized(); }, false},
-        {[&] { window->showMinimized(); }, true},    {[&] { window->showNormal(); }, true},
-        {[&] { release(Qt::Key_Insert); }, false}};
+        {[&] { window->cmdPause->click(); }, false},
+        {[&] { release(Qt::Key_Insert); }, true},
+        {[&] { window->showMinimized(); }, false},
+        {[&] { window->showMaximized(); }, false},
+        {[&] { window->showMinimized(); }, false},
+        {[&] { window->showNormal(); }, false},
+        {[&] { release(Qt::Key_Insert); }, true},
+        {[&] { watch.exposureChanged(false); }, true}, // within the grace
+        {[&] { watch.exposureChanged(true), watch.deliverGraceEnd(); }, true},
+        {[&] { watch.exposureChanged(false), watch.deliverGraceEnd(); }, false},
+        {[&] { watch.exposureChanged(true); }, false},
+        {[&] { watch.exposureChanged(false), watch.deliverGraceEnd(); }, false},
+        {[&] { release(Qt::Key_Insert); }, true}};
     for (std::size_t step = 0; step < steps.size(); ++step) {
         steps[step].first();
         EXPECT_EQ(window->gameLoop.enabled(), steps[step].second) << "step " << step;
         EXPECT_EQ(gameCode::gamePaused, !steps[step].second) << "step " << step;
     }
     EXPECT_TRUE(window->picGame.hasFocus());
-    gameCode::currentLevel = 3;
-    gameCode::gameScore = 740;
-    window->cmdBegin->click();
-    EXPECT_EQ(gameCode::currentLevel, 1);
-    EXPECT_EQ(gameCode::gameScore, 0);
-    EXPECT_TRUE(window->gameLoop.enabled());
-    EXPECT_TRUE(gameCode::gamePaused);
+    for (bool paused : {false, true}) {
+        if (paused)
+            window->cmdPause->click();
+        gameCode::currentLevel = 3;
+        gameCode::gameScore = 740;
+        window->cmdBegin->click();
+        EXPECT_EQ(gameCode::currentLevel, 1);
+        EXPECT_EQ(gameCode::gameScore, 0);
+        EXPECT_TRUE(window->gameLoop.enabled());
+        EXPECT_EQ(gameCode::gamePaused, paused);
+    }
     gameCode::gameScore = 300;
     window->cmdEnd->click();
     window->cmdEnd->click();

@@ -8,9 +8,16 @@
 #                  answers non-zero if it does not;
 #   waitFor        waits up to the given seconds for a command to succeed;
 #   shown, gone    wait up to the given seconds for a visible window of that name (printing its
-#                  id), or tell whether none is left.
+#                  id), or tell whether none is left;
+#   asPlayer       a command prefix: run as an unprivileged player (uid 65534 when started as
+#                  root, since root reads and writes whatever the permissions say, and some
+#                  programs refuse it), with HOME, XDG_RUNTIME_DIR and XDG_DATA_HOME in
+#                  $work/player;
+#   startSessionBus  starts a D-Bus session bus of the player's own and exports its address, so
+#                  that no program starts a bus of its own that outlives the test.
 
 work=$(mktemp -d)
+chmod 755 "$work" # the player reaches its own folder inside
 pids=()
 
 endBackground() {
@@ -61,3 +68,23 @@ waitFor() { # seconds, then the command
 
 shown() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" | head -n1; }
 gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
+
+player="$work/player"
+mkdir -p "$player/run" "$player/data"
+chmod 700 "$player/run"
+# A command prefix rather than a function, so that "${asPlayer[@]}" command & leaves in $! the
+# command itself, which endBackground can then end.
+asPlayer=(env HOME="$player" XDG_RUNTIME_DIR="$player/run" XDG_DATA_HOME="$player/data")
+if [[ "$(id -u)" -eq 0 ]]; then
+    chown -R 65534:65534 "$player"
+    asPlayer=(setpriv --reuid 65534 --regid 65534 --clear-groups "${asPlayer[@]}")
+fi
+
+startSessionBus() {
+    "${asPlayer[@]}" dbus-daemon --session --nofork --nopidfile --print-address=3 \
+        3>"$work/bus" >"$work/bus.log" 2>&1 &
+    pids+=($!)
+    waitFor 10 test -s "$work/bus" || return 1
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+    export DBUS_SESSION_BUS_ADDRESS
+}

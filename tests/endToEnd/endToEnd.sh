@@ -5,49 +5,17 @@
 # the maximised window with its icon to a name and score in its HScores.dt and Exit with status 0.
 # A screenshot of every stage is kept in the artefact folder.
 #   bash tests/endToEnd/endToEnd.sh [build folder] [artefact folder]
-# Exit status 0 when every stage passed, 1 on a failure, 77 when a tool it needs is missing.
+# Exit status 0 when every stage passed, 1 on a failure, 77 when a tool it needs is missing
+# (1 under CI, where the set-up installs every one).
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(realpath "${1:-$root/build}")
+build=$(realpath "${1:-$(dirname "${BASH_SOURCE[0]}")/../../build}")
 artefacts=$(realpath -m "${2:-$build/e2e-artifacts}")
-
-for tool in Xvfb openbox xdotool xprop import convert strace desktop-file-validate appstreamcli; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "endToEnd: not run, missing $tool" >&2
-        exit 77
-    fi
-done
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+needTools Xvfb openbox xdotool xprop import convert strace desktop-file-validate appstreamcli \
+    dbus-daemon setpriv
 source "$root/scripts/lib/privateDisplay.sh"
 rm -rf "$artefacts"
 mkdir -p "$artefacts"
-say() { printf 'endToEnd: %s\n' "$*"; }
-fail() {
-    say "FAILED: $*" >&2
-    shoot failure || true
-    exit 1
-}
-# A screenshot of the whole screen, kept as an artefact.
-shoot() {
-    shot="$artefacts/$1.png"
-    import -window root -strip "$shot"
-}
-# Pixels of exactly the colour (#RRGGBB) in the region (WxH+X+Y) of the image.
-pixels() {
-    convert "$1" -crop "$2" +repage -fill black +opaque "$3" -fill white -opaque "$3" \
-        -format '%[fx:round(mean*w*h)]' info:
-}
-# A screenshot ($1) with more than $3 pixels of the colours $4... in the region $2; each try
-# takes the place of the one before.
-seen() {
-    local name=$1 region=$2 least=$3 total=0 colour
-    shift 3
-    shoot "$name"
-    for colour; do
-        total=$((total + $(pixels "$shot" "$region" "$colour")))
-    done
-    ((total > least)) || return 1
-    say "$name: $total pixels"
-}
 # The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).
 hasIcon() { xprop -id "$1" -f _NET_WM_ICON 32c _NET_WM_ICON | grep -qw 4294901760; }
 
@@ -61,6 +29,7 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" || fai
 startDisplay 1024x768x24 || fail "Xvfb did not start"
 export QT_QPA_PLATFORM=xcb
 startWindowManager || fail "openbox did not start"
+startSessionBus || fail "no session bus"
 # strace lists the files the program opened (-z: only those opened successfully; -I1: a kill
 # ends strace and the program with it).
 (cd "$work" && PATH="$prefix/bin:$PATH" exec strace -f -z -I1 --seccomp-bpf \
@@ -81,8 +50,7 @@ play="$((WIDTH - 30))x$((HEIGHT - 90))+$X+$Y" # the window above the strip of bu
 xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1
 waitFor 1 seen banner "$top" 300 '#00FF00' || fail "no green banner at the top of the play area"
 sleep 1.5 # the banner lasts about a second and a half
-waitFor 15 seen letters "$play" 80 '#FF0000' '#00FF00' '#0000FF' '#FFFF00' '#FF8000' \
-    '#FF00FF' '#00FFFF' || fail "no letters appeared"
+waitFor 15 seen letters "$play" 80 "${letterColours[@]}" || fail "no letters appeared"
 # A click in the play area gives it the keyboard focus and does nothing else.
 xdotool mousemove --window "$window" 300 300 click 1
 xdotool key --delay 40 a b c d e f g h i j k l m n o p q r s t u v w x y z
