@@ -3,7 +3,8 @@
 #              must have installed every one;
 #   say, fail  report progress, or a failure with a screenshot, and end the test;
 #   shoot      a screenshot of the whole X screen, kept as an artefact;
-#   seen       a screenshot with more than so many pixels of the given colours in a region.
+#   seen       a screenshot with more than so many pixels of the given colours in a region;
+#   holdsName  a high-score file whose first record is the name, with a score above 0.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 testName=$(basename "$0" .sh)
 
@@ -51,3 +52,14 @@ seen() {
 
 # The colours of the falling letters.
 letterColours=('#FF0000' '#00FF00' '#0000FF' '#FFFF00' '#FF8000' '#FF00FF' '#00FFFF')
+
+# The file ($1) appears, and its first record is the name ($2) padded with blanks to 18 bytes,
+# then a score (32 bits) above 0.
+holdsName() {
+    waitFor 5 test -s "$1" || fail "no $1"
+    [[ "$(head -c 18 "$1")" == "$(printf '%-18s' "$2")" ]] || fail "not the name: $(cat "$1")"
+    local score
+    score=$(od -An -t d4 -j 18 -N 4 "$1" | tr -d ' ')
+    ((score > 0)) || fail "$1 holds '$2' with a score of $score"
+    say "$1 holds '$2' with $score"
+}

@@ -75,12 +75,7 @@ sleep 0.3
 shoot name-typed
 xdotool key Return
 waitFor 10 notShowing "High Score" || fail "the name box did not close"
-file="$prefix/lib/velquist/HScores.dt"
-waitFor 5 test -s "$file" || fail "no HScores.dt in the program's folder"
-[[ "$(head -c 18 "$file")" == "$(printf '%-18s' "$name")" ]] || fail "not the name: $(cat "$file")"
-score=$(od -An -t d4 -j 18 -N 4 "$file" | tr -d ' ')
-((score > 0)) || fail "HScores.dt holds '$name' with a score of $score"
-say "HScores.dt holds '$name' with $score"
+holdsName "$prefix/lib/velquist/HScores.dt" "$name"
 # The compositor's close request, as the window's close box sends it.
 "${sway[@]}" "[app_id=$app] kill" >/dev/null
 waitFor 10 bash -c "! kill -0 $velquist 2>/dev/null" || fail "closing did not end the program"
