@@ -3,7 +3,6 @@
 #include "forms/frmHigh.h"
 #include "forms/highScoreTable.h"
 #include "platform/appPath.h"
-#include "platform/dataFile.h"
 #include "platform/fileLock.h"
 #include "support/gameFixture.h"
 #include "support/scoreFile.h"
@@ -28,6 +27,7 @@
 
 namespace fs = std::filesystem;
 using namespace highScoreTable;
+using namespace std::chrono_literals;
 
 constexpr const char* smallDisk = "/mnt"; // 64 KiB, filled up by the full-disk cases
 std::string noSmallDisk;                  // why the full-disk cases cannot run
@@ -107,18 +107,24 @@ class HighScores : public GameFixture {
         return texts;
     }
 
-    // A copy of the game holding the file locked, to write it or only to read it; the lock waits
-    // are short.
-    static pid_t lockedByAnotherCopy(const std::string& path, bool exclusive) {
-        const int locked = ::open(path.c_str(), O_RDWR);
+    // Another copy of the game holding the file locked, to write it or only to read it, until
+    // endCopy, with short lock waits; or, given a time, a copy whose first save made the file and
+    // failed, which removes it after that time and ends.
+    static pid_t lockedByAnotherCopy(const std::string& path, bool exclusive,
+                                     std::chrono::milliseconds removeAfter = {}) {
+        const int locked = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
         EXPECT_EQ(platform::lockFile(locked, exclusive), platform::FileLock::held);
         // The child shares the open file and so its lock, which it holds alone once this one
         // closes.
         const pid_t holder = ::fork();
-        if (holder == 0)
+        if (holder == 0 && removeAfter.count() == 0)
             ::_exit(::pause());
+        if (holder == 0) {
+            std::this_thread::sleep_for(removeAfter);
+            ::_exit(::unlink(path.c_str()));
+        }
         ::close(locked);
-        platform::setLockWaitForTesting(std::chrono::milliseconds(50));
+        platform::setLockWaitForTesting(removeAfter.count() ? removeAfter * 5 : 50ms);
         return holder;
     }
     static void endCopy(pid_t copy) {
@@ -271,8 +277,9 @@ INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
 
 // Copies of the game sharing the file: each window saves into what the other saved, shows and
 // judges by the file as it is now, and a clear in one holds against the other's next save. A copy
-// holding the file locked, even only to read it, makes a clear and a save fail with a warning that
-// says so, both kept; once it is killed its lock goes, and the next save writes them.
+// holding the file locked makes a clear and a save fail with a warning that says so, both kept;
+// once it is killed its lock goes, and the next save writes them. A copy started under that lock
+// warns of nothing and reads the file at its first save once the lock is free.
 TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresAndClearsThroughALockedCopy) {
     std::ofstream(file, std::ios::binary) << fileOf(Entries(10, {ada, 100}));
     frmHigh first(nullptr), second(nullptr);
@@ -287,31 +294,16 @@ TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresAndClearsThroughALock
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{bo, 5}}));
     EXPECT_EQ(rowsOf(first), rowsShowing({{bo, 5}}));
 
-    const pid_t holder = lockedByAnotherCopy(file, false);
+    const pid_t holder = lockedByAnotherCopy(file, true);
+    frmHigh third(nullptr);
     second.cmdClear_Click();
     second.addScore(300, ann.typed);
     endCopy(holder);
+    third.addScore(4, ann.typed);
+    EXPECT_EQ(rowsOf(third), rowsShowing({{bo, 5}, {ann, 4}}));
     second.addScore(200, bo.typed);
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 300}, {bo, 200}}));
     EXPECT_EQ(warnings(), Texts(2, lockBusyMessage(file)));
-}
-
-// A copy holding the file's lock while this one starts is no damaged file: no warning, and the
-// table the file holds comes in once the lock is free, at the next show or save.
-TEST_F(HighScores, AFileLockedAtStartLoadsOnceFree) {
-    std::ofstream(file, std::ios::binary) << fileOf(Entries(10, {ada, 300}));
-    const pid_t holder = lockedByAnotherCopy(file, true);
-    frmHigh high(nullptr);
-    EXPECT_TRUE(high.isHighScore(300)); // nothing read yet
-    endCopy(holder);
-    EXPECT_FALSE(high.isHighScore(300));
-    high.addScore(400, bo.typed);
-    Entries entries(9, {ada, 300});
-    entries.insert(entries.begin(), {bo, 400});
-    EXPECT_EQ(scoreFile::readBytes(file), fileOf(entries));
-    high.show();
-    EXPECT_EQ(rowsOf(high), rowsShowing(entries));
-    EXPECT_EQ(warnings(), Texts{});
 }
 
 // A window rereading the file while another copy writes it over and over sees only tables that
@@ -350,22 +342,9 @@ TEST_F(HighScores, ReadsWhileAnotherCopyWritesSeeOnlyWholeTables) {
 // the next save writes.
 TEST_F(HighScores, ASaveIntoAFileRemovedWhileItWaitedFails) {
     frmHigh high(nullptr);
-    int locked[2];
-    ASSERT_EQ(::pipe(locked), 0);
-    const pid_t other = ::fork();
-    if (other == 0) {
-        platform::DataFile made;
-        made.openToUpdate(file);
-        made.lock(true);
-        [[maybe_unused]] const auto told = ::write(locked[1], "!", 1);
-        std::this_thread::sleep_for(std::chrono::milliseconds(300)); // while this one waits
-        made.removeIfCreated();
-        ::_exit(0);
-    }
-    char told = 0;
-    ASSERT_EQ(::read(locked[0], &told, 1), 1);
+    const pid_t other = lockedByAnotherCopy(file, true, 300ms);
     high.addScore(100, ann.typed);
-    ::waitpid(other, nullptr, 0);
+    endCopy(other);
     EXPECT_EQ(warnings(), Texts{writeFailureMessage(file, "another copy of the game removed it")});
     high.addScore(50, bo.typed);
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 100}, {bo, 50}}));
