@@ -208,8 +208,10 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
 TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     const Fault& f = GetParam();
     ASSERT_TRUE(unprivileged) << "could not give up root";
-    if (f.onFullDisk && !noSmallDisk.empty())
+    if (f.onFullDisk && !noSmallDisk.empty()) {
+        ASSERT_NE(qgetenv("CI"), "true") << noSmallDisk; // CI runs as root, so it has one
         GTEST_SKIP() << "full file system not tried: " << noSmallDisk;
+    }
     const std::string folder = (f.onFullDisk ? smallDisk : folderPath()) + std::string("/program");
     fs::remove_all(folder);
     ASSERT_TRUE(fs::create_directory(folder));

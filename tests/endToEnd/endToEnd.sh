@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# End-to-end test of the Debian package: made from the build with CPack, checked by lintian (no
-# errors) and by apt (its dependencies resolve), unpacked into a temporary root the player cannot
-# write, its desktop entry and metainfo validated; then its `velquist` started through PATH by an
-# unprivileged player (under strace, to see it open its hit.wav) on a private Xvfb screen with
-# openbox, and played with xdotool from the maximised window with its icon to a name and score in
-# the player's own data folder, and Exit with status 0. Installs nothing into the system.
-# A screenshot of every stage is kept in the artefact folder.
+# End-to-end test of the Debian package: made by CPack, passed by lintian (no errors) and apt (its
+# dependencies resolve), unpacked into a root the player cannot write, its desktop entry and
+# metainfo valid; its `velquist` started through PATH by an unprivileged player under strace (to
+# see it open its hit.wav) on a private Xvfb screen with openbox, played with xdotool from the
+# maximised window with its icon to a name in the player's data folder, and Exit with status 0.
+# Installs nothing into the system. Screenshots of every stage go to the artefact folder.
 #   bash tests/endToEnd/endToEnd.sh [build folder] [artefact folder]
 # Exit status 0 when every stage passed, 1 on a failure, 77 when a tool it needs is missing
 # (1 under CI, where the set-up installs every one).
