@@ -77,7 +77,9 @@ void frmHigh::buildControls() {
 // --- Load and activate -------------------------------------------------------------------------
 
 void frmHigh::Form_Load() {
-    scoreFile.path = highScoreTable::scoreFilePath(platform::appPath());
+    const platform::DataFilePlace place = platform::dataFilePlace(highScoreTable::fileName);
+    scoreFile.path = place.path;
+    scoreFile.startingPath = place.startingPath;
     highScoreTable::clearTable(highScores);
     loadScores();
 }

@@ -1,172 +1,103 @@
 #include "forms/highScoreTable.h"
 
 #include "platform/codePage.h"
-#include "platform/fileLock.h"
+#include "platform/dataFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <functional>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace highScoreTable {
 
 namespace {
 
-constexpr char padding = ' ';        // fills a name up to 18 bytes
-constexpr mode_t newFileMode = 0666; // permissions of a new file, before the umask
-constexpr const char* notRegular = "it is not a regular file"; // reason for a device, pipe, ...
+constexpr char padding = ' '; // fills a name up to 18 bytes
 constexpr const char* busyReason = "another copy of the game is using it";
-constexpr const char* removedReason = "another copy of the game removed it";
 
-// An open file descriptor, closed when it goes out of scope unless close() has been called, so
-// that every early return releases it while the normal path can check the close.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd(fd) {}
-    ~FileDescriptor() {
-        if (fd >= 0)
-            ::close(fd);
+// The reason a warning gives for what a call on the file came to.
+std::string reasonOf(const platform::FileStatus& status) {
+    switch (status.outcome) {
+    case platform::FileStatus::busy:
+        return busyReason;
+    case platform::FileStatus::removed:
+        return "another copy of the game removed it";
+    case platform::FileStatus::notRegular:
+        return "it is not a regular file";
+    default:
+        return status.reason;
     }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    bool isOpen() const { return fd >= 0; }
-    int get() const { return fd; }
-    // True when the close succeeded; errno tells why it did not.
-    bool close() {
-        const int closing = fd;
-        fd = -1;
-        return ::close(closing) == 0;
-    }
-
-  private:
-    int fd; // -1 once closed
-};
-
-std::string systemReason(int error) {
-    return std::strerror(error);
 }
 
-ReadResult readFailure(std::string reason) {
+ReadResult readFailure(const platform::FileStatus& status) {
     ReadResult result;
-    result.status = ReadStatus::failed;
-    result.reason = std::move(reason);
+    result.status =
+        status.outcome == platform::FileStatus::busy ? ReadStatus::busy : ReadStatus::failed;
+    result.reason = reasonOf(status);
     return result;
 }
 
-WriteResult writeFailure(std::string reason) {
-    return WriteResult{false, std::move(reason)};
+WriteResult writeFailure(const platform::FileStatus& status) {
+    return WriteResult{false, reasonOf(status), status.outcome == platform::FileStatus::busy};
 }
 
-// Why an open file is no place for the table, or an empty text when it is a regular file.
-std::string notAFile(int fd) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return systemReason(errno);
-    if (S_ISDIR(info.st_mode))
-        return systemReason(EISDIR);
-    if (!S_ISREG(info.st_mode))
-        return notRegular;
-    if (info.st_nlink == 0) // its first save failed while this copy waited for the lock
-        return removedReason;
-    return {};
-}
-
-// Locks the open file against the other copies of the game, then checks that it is a file the
-// table can live in; answers why not, or an empty text.
-std::string lockAndCheck(int fd, bool exclusive) {
-    switch (platform::lockFile(fd, exclusive)) {
-    case platform::FileLock::busy:
-        return busyReason;
-    case platform::FileLock::failed:
-        return systemReason(errno);
-    case platform::FileLock::held:
-        break;
-    }
-    return notAFile(fd);
-}
-
-// Reads up to the first 220 bytes of the open file.
-ReadResult readOpenFile(int fd) {
-    std::string bytes(fileBytes, '\0');
-    std::size_t got = 0;
-    while (got < fileBytes) {
-        const ssize_t n = ::pread(fd, bytes.data() + got, fileBytes - got, static_cast<off_t>(got));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return readFailure(systemReason(errno));
-        }
-        if (n == 0)
-            break; // a short file
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-
+// Reads up to the first 220 bytes of the open, locked file.
+ReadResult readOpenFile(platform::DataFile& file) {
+    std::string bytes;
+    if (const platform::FileStatus status = file.read(bytes, fileBytes); !status)
+        return readFailure(status);
     ReadResult result;
     result.status = ReadStatus::read;
     result.table = decodeTable(bytes);
+    result.empty = bytes.empty();
     return result;
 }
 
-// Writes the table over the first 220 bytes of the open file, flushes it to the disk and closes
-// it, checking every step.
-WriteResult fillFile(FileDescriptor& file, const ScoreTable& table) {
-    const FileImage image = encodeTable(table);
-    std::size_t done = 0;
-    while (done < fileBytes) {
-        const ssize_t n =
-            ::pwrite(file.get(), image.data() + done, fileBytes - done, static_cast<off_t>(done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return writeFailure(systemReason(errno));
-        }
-        if (n == 0)
-            return writeFailure("only " + std::to_string(done) + " of " +
-                                std::to_string(fileBytes) + " bytes could be written");
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(file.get()) != 0)
-        return writeFailure(systemReason(errno));
-    if (!file.close())
-        return writeFailure(systemReason(errno));
-    return WriteResult{true, {}};
+// True when the file read holds nothing and has a starting file to stand in for it.
+bool startsElsewhere(const std::string& startingPath, const ReadResult& read) {
+    return read.empty && !startingPath.empty() &&
+           (read.status == ReadStatus::read || read.status == ReadStatus::missing);
+}
+
+// What the file holds or, while it holds nothing, what the starting file holds; own tells what
+// reading the file itself came to.
+ReadResult readCurrent(const ScoreFile& file, ReadStatus& own) {
+    const ReadResult result = readFile(file.path);
+    own = result.status;
+    return startsElsewhere(file.startingPath, result) ? readFile(file.startingPath) : result;
+}
+
+// The table a save starts from: what the open file holds or, while it holds nothing, the starting
+// file's table. A starting file that cannot be read counts as empty, as it did at load.
+ReadResult readBase(platform::DataFile& file, const std::string& startingPath) {
+    const ReadResult onDisk = readOpenFile(file);
+    if (!startsElsewhere(startingPath, onDisk))
+        return onDisk;
+    const ReadResult starting = readFile(startingPath);
+    return starting.status == ReadStatus::failed ? onDisk : starting;
 }
 
 // Writes what update makes of the table the file holds now, read under the same exclusive lock,
 // over the first 220 bytes of the file, creating it when missing. A file that this save made and
 // then could not fill is removed again, so that a failed save (a full disk, say) leaves no empty
 // or partial file in the table's place.
-WriteResult updateFile(const std::string& path,
+WriteResult updateFile(const std::string& path, const std::string& startingPath,
                        const std::function<ScoreTable(const ScoreTable&)>& update) {
-    // O_EXCL first tells whether this save makes the file, even when another copy makes it at
-    // the same moment. No O_TRUNC: the table goes over the first 220 bytes and the rest stays.
-    constexpr int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK;
-    int fd = ::open(path.c_str(), flags | O_EXCL, newFileMode);
-    const bool created = fd >= 0;
-    if (!created && errno == EEXIST)
-        fd = ::open(path.c_str(), flags, newFileMode);
-    FileDescriptor file(fd);
-    if (!file.isOpen())
-        return writeFailure(systemReason(errno));
-    WriteResult result;
-    if (std::string why = lockAndCheck(file.get(), true); !why.empty()) {
-        result = writeFailure(why);
-        result.busy = why == busyReason;
-    } else if (const ReadResult onDisk = readOpenFile(file.get());
-               onDisk.status == ReadStatus::failed) {
-        result = writeFailure(onDisk.reason); // what cannot be read is never written over
-    } else {
-        result = fillFile(file, update(onDisk.table));
+    platform::DataFile file;
+    if (const platform::FileStatus status = file.openToUpdate(path); !status)
+        return writeFailure(status);
+    WriteResult result{true, {}};
+    if (platform::FileStatus status = file.lock(true); !status) {
+        result = writeFailure(status);
+    } else if (const ReadResult onDisk = readBase(file, startingPath);
+               onDisk.status == ReadStatus::failed || onDisk.status == ReadStatus::busy) {
+        // What cannot be read is never written over.
+        result = WriteResult{false, onDisk.reason, onDisk.status == ReadStatus::busy};
+    } else if (status = file.writeAtStart(encodeTable(update(onDisk.table))); !status) {
+        result = writeFailure(status);
+    } else if (status = file.close(); !status) {
+        result = writeFailure(status);
     }
-    // Removed while this save still holds the lock, so no other copy is writing to it.
-    if (!result.written && created)
-        ::unlink(path.c_str());
+    if (!result.written)
+        file.removeIfCreated();
     return result;
 }
 
@@ -189,10 +120,11 @@ std::string saveFailureMessage(const std::string& path, const WriteResult& resul
 std::string saveChanges(ScoreFile& file, ScoreTable& table) {
     if (file.unreadable)
         return saveRefusedMessage(file.path);
-    const WriteResult result = updateFile(file.path, [&](const ScoreTable& onDisk) {
-        table = withUnsaved(file, onDisk);
-        return table;
-    });
+    const WriteResult result =
+        updateFile(file.path, file.startingPath, [&](const ScoreTable& onDisk) {
+            table = withUnsaved(file, onDisk);
+            return table;
+        });
     if (!result.written)
         return saveFailureMessage(file.path, result);
     file.clearUnsaved = false;
@@ -290,36 +222,30 @@ ScoreTable decodeTable(std::string_view bytes) {
 
 // --- The file --------------------------------------------------------------------------------
 
-std::string scoreFilePath(const std::string& folder) {
-    return folder + pathSeparator + fileName;
-}
-
 ReadResult readFile(const std::string& path) {
-    // Non-blocking, so that a pipe in the file's place cannot hang the game.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!file.isOpen()) {
-        if (errno == ENOENT)
-            return ReadResult{};
-        return readFailure(systemReason(errno));
-    }
-    if (std::string why = lockAndCheck(file.get(), false); !why.empty())
-        return readFailure(std::move(why));
-    ReadResult result = readOpenFile(file.get());
-    if (result.status == ReadStatus::read && !file.close())
-        return readFailure(systemReason(errno));
+    platform::DataFile file;
+    platform::FileStatus status = file.openToRead(path);
+    if (status.outcome == platform::FileStatus::missing)
+        return ReadResult{};
+    if (!status || !(status = file.lock(false)))
+        return readFailure(status);
+    ReadResult result = readOpenFile(file);
+    if (result.status == ReadStatus::read && !(status = file.close()))
+        return readFailure(status);
     return result;
 }
 
 WriteResult writeFile(const std::string& path, const ScoreTable& table) {
-    return updateFile(path, [&table](const ScoreTable&) { return table; });
+    return updateFile(path, {}, [&table](const ScoreTable&) { return table; });
 }
 
 std::string loadTable(ScoreFile& file, ScoreTable& table) {
-    const ReadResult result = readFile(file.path);
+    ReadStatus own{};
+    const ReadResult result = readCurrent(file, own);
     table = result.table;
-    file.unreadable = result.status == ReadStatus::failed;
-    if (file.unreadable)
-        return readFailureMessage(file.path, result.reason);
+    file.unreadable = own == ReadStatus::failed;
+    if (result.status == ReadStatus::failed)
+        return readFailureMessage(file.unreadable ? file.path : file.startingPath, result.reason);
     return {};
 }
 
@@ -333,8 +259,9 @@ std::string saveTable(const ScoreFile& file, const ScoreTable& table) {
 }
 
 void refreshTable(const ScoreFile& file, ScoreTable& table) {
-    const ReadResult result = readFile(file.path);
-    if (result.status != ReadStatus::failed)
+    ReadStatus own{};
+    const ReadResult result = readCurrent(file, own);
+    if (result.status == ReadStatus::read || result.status == ReadStatus::missing)
         table = withUnsaved(file, result.table);
 }
 

@@ -19,8 +19,7 @@ constexpr std::size_t nameBytes = 18;  // bytes of a stored name, Windows-1252, 
 constexpr std::size_t scoreBytes = 4;  // bytes of a stored score, 32-bit little-endian
 constexpr std::size_t recordBytes = nameBytes + scoreBytes; // 22: one entry in the file
 constexpr std::size_t fileBytes = recordBytes * entryCount; // 220: the whole table in the file
-constexpr const char* fileName = "HScores.dt";              // kept in the program's folder
-constexpr char pathSeparator = '/'; // the platform's separator between folder and file name
+constexpr const char* fileName = "HScores.dt"; // in the program's or the player's data folder
 
 // A stored name: raw Windows-1252 bytes, kept exactly as read so that they are written back as
 // they were. An empty entry holds 18 zero bytes.
@@ -71,13 +70,11 @@ ScoreTable decodeTable(std::string_view bytes);
 
 // --- The file --------------------------------------------------------------------------------
 
-// The file's full path in the folder (given without a trailing separator).
-std::string scoreFilePath(const std::string& folder);
-
 // What reading the file found.
 enum class ReadStatus {
     read,    // the file was read; it may have been short or long
     missing, // there is no file: an empty table, and no error
+    busy,    // another copy kept the file locked: it is read again at the next refresh or save
     failed,  // the file is there but could not be read
 };
 
@@ -85,6 +82,7 @@ struct ReadResult {
     ReadStatus status = ReadStatus::missing;
     ScoreTable table{}; // what was read; all empty unless status is read
     std::string reason; // the system's reason when status is failed
+    bool empty = true;  // no byte was read
 };
 
 struct WriteResult {
@@ -102,7 +100,10 @@ WriteResult writeFile(const std::string& path, const ScoreTable& table);
 
 // The file as this run knows it.
 struct ScoreFile {
-    std::string path;        // full path of "HScores.dt"
+    std::string path; // full path of "HScores.dt"
+    // The table read in the file's place while the file holds nothing: the program folder's, for a
+    // player whose own table lives in their data folder. Empty when there is none.
+    std::string startingPath{};
     bool unreadable = false; // it was there but could not be read: writing would destroy it
     // Changes of this run that a failed save left off the disk; every later save and refresh
     // puts them into what the file holds, until a save writes them.
@@ -110,18 +111,20 @@ struct ScoreFile {
     std::vector<HighScore> unsaved{}; // scores entered since then, oldest first
 };
 
-// Loads the table from the file: a missing file gives an empty table; an unreadable one gives an
-// empty table, marks the file as never to be written, and answers the warning to show. Answers an
-// empty text when there is nothing to warn about.
+// Loads the table from the file, or from the starting file while the file holds nothing: a missing
+// file, or one another copy keeps locked, gives an empty table; an unreadable one gives an empty
+// table and the warning to show, and the file is marked as never to be written when it was the
+// table's own. Answers an empty text when there is nothing to warn about.
 std::string loadTable(ScoreFile& file, ScoreTable& table);
 // Saves the whole table, unless the file was unreadable at load; answers the warning to show when
 // the table was not saved, or an empty text once it is on the disk.
 std::string saveTable(const ScoreFile& file, const ScoreTable& table);
-// The table as the file holds it now, with this run's unsaved changes in it. A file that cannot
-// be read leaves the table as it is, silently: the next save tells of it.
+// The table as the file (or the starting file) holds it now, with this run's unsaved changes in it.
+// A file that cannot be read leaves the table as it is, silently: the next save tells of it.
 void refreshTable(const ScoreFile& file, ScoreTable& table);
-// Enters the score in the table and saves it: the table the file holds now, read under the lock
-// the save holds, takes it and any unsaved ones, and the table becomes what was written. A save
+// Enters the score in the table and saves it: the table the file (or the starting file) holds now,
+// read under the lock the save holds, takes it and any unsaved ones, and the table becomes what
+// was written. A save
 // that fails keeps the score in the table and as unsaved. A score that beats no entry of the
 // table changes nothing. Answers the warning to show, or an empty text.
 std::string addScore(ScoreFile& file, ScoreTable& table, std::int32_t score, const Name& name);

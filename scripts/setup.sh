@@ -22,6 +22,8 @@ packages=(
     desktop-file-utils appstream strace
     # The game heard: a PulseAudio of the tests' own and the bench's, and parec to record it
     pulseaudio pulseaudio-utils
+    # The Debian package: dpkg-shlibdeps (with file) finds its dependencies, lintian checks it
+    dpkg-dev file lintian
     # Fuzzing with libFuzzer and the sanitizers
     clang libclang-rt-14-dev
 )

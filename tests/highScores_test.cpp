@@ -13,6 +13,8 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <set>
+#include <thread>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -25,6 +27,7 @@
 
 namespace fs = std::filesystem;
 using namespace highScoreTable;
+using namespace std::chrono_literals;
 
 constexpr const char* smallDisk = "/mnt"; // 64 KiB, filled up by the full-disk cases
 std::string noSmallDisk;                  // why the full-disk cases cannot run
@@ -104,31 +107,69 @@ class HighScores : public GameFixture {
         return texts;
     }
 
+    // Another copy of the game holding the file locked, to write it or only to read it, until
+    // endCopy, with short lock waits; or, given a time, a copy whose first save made the file and
+    // failed, which removes it after that time and ends.
+    static pid_t lockedByAnotherCopy(const std::string& path, bool exclusive,
+                                     std::chrono::milliseconds removeAfter = {}) {
+        const int locked = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
+        EXPECT_EQ(platform::lockFile(locked, exclusive), platform::FileLock::held);
+        // The child shares the open file and so its lock, which it holds alone once this one
+        // closes.
+        const pid_t holder = ::fork();
+        if (holder == 0 && removeAfter.count() == 0)
+            ::_exit(::pause());
+        if (holder == 0) {
+            std::this_thread::sleep_for(removeAfter);
+            ::_exit(::unlink(path.c_str()));
+        }
+        ::close(locked);
+        platform::setLockWaitForTesting(removeAfter.count() ? removeAfter * 5 : 50ms);
+        return holder;
+    }
+    static void endCopy(pid_t copy) {
+        ::kill(copy, SIGKILL);
+        ::waitpid(copy, nullptr, 0);
+        platform::setLockWaitForTesting({});
+    }
+
     std::string file = folderPath() + "/HScores.dt";
 };
 
+// Where the program folder's "HScores.dt" may not be written by the player, the table is theirs
+// alone, in their data folder ($XDG_DATA_HOME/Velquist), made when first needed, and the program
+// folder's table is where it starts.
 struct Fault {
     const char* name;
-    bool onFullDisk;    // the program folder is on a file system with no room left
-    const char* linkTo; // "HScores.dt" is a symbolic link to this, from the program folder
-    int fileMode;       // "HScores.dt" holds a full table and a tail, with this mode; -1: no file
-    mode_t folderMode;  // the program folder's mode
-    const char* reason; // the system's reason in the warnings; nullptr when every save succeeds
-    bool unreadable;    // the load fails, and every save is refused
+    bool onFullDisk;        // the program folder is on a file system with no room left
+    const char* linkTo;     // "HScores.dt" is a symbolic link to this, from the program folder
+    int fileMode;           // "HScores.dt" holds a full table and a tail, with this mode; -1: none
+    mode_t folderMode;      // the program folder's mode
+    bool ownTable;          // the table is kept in the player's data folder
+    mode_t dataMode;        // the mode of $XDG_DATA_HOME; 0: not there yet
+    const char* readReason; // the load warns that the program folder's file cannot be read
+    const char* saveReason; // the system's reason in the save warnings; nullptr: none
+    // The file read at load is the table's own and cannot be read: every save is refused.
+    bool refused() const { return readReason && !ownTable; }
     friend void PrintTo(const Fault& f, std::ostream* os) { *os << f.name; } // in failures
 };
 
+const char* const denied = "Permission denied";
 const Fault faults[] = {
-    {"None", false, nullptr, -1, 0755, nullptr, false},
-    {"LinkIntoAMissingFolder", false, "gone/x.dt", -1, 0755, "No such file or directory", false},
-    {"LinkToAMissingFile", false, "elsewhere.dt", -1, 0755, nullptr, false},
-    {"LinkToItself", false, "HScores.dt", -1, 0755, "Too many levels of symbolic links", true},
-    {"FullDiskNoFileYet", true, nullptr, -1, 0755, "No space left on device", false},
-    {"FullDiskFileThere", true, nullptr, 0644, 0755, nullptr, false},
-    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, "Permission denied", false},
-    {"ReadOnlyFolderWritableFile", false, nullptr, 0644, 0555, nullptr, false},
-    {"WriteOnlyFile", false, nullptr, 0200, 0755, "Permission denied", true},
-    {"UnsearchableFolder", false, nullptr, 0644, 0600, "Permission denied", true},
+    {"None", false, nullptr, -1, 0755, false, 0, nullptr, nullptr},
+    {"LinkIntoAMissingFolder", false, "gone/x.dt", -1, 0755, false, 0, nullptr,
+     "No such file or directory"},
+    {"LinkToAMissingFile", false, "elsewhere.dt", -1, 0755, false, 0, nullptr, nullptr},
+    {"LinkToItself", false, "HScores.dt", -1, 0755, true, 0, "Too many levels of symbolic links",
+     nullptr},
+    {"FullDiskNoFileYet", true, nullptr, -1, 0755, false, 0, nullptr, "No space left on device"},
+    {"FullDiskFileThere", true, nullptr, 0644, 0755, false, 0, nullptr, nullptr},
+    {"ReadOnlyFolderNoFile", false, nullptr, -1, 0555, true, 0, nullptr, nullptr},
+    {"ReadOnlyFolderAndFile", false, nullptr, 0444, 0555, true, 0755, nullptr, nullptr},
+    {"ReadOnlyFolderWritableFile", false, nullptr, 0644, 0555, false, 0, nullptr, nullptr},
+    {"ReadOnlyFolderAndDataFolder", false, nullptr, 0444, 0555, true, 0555, nullptr, denied},
+    {"WriteOnlyFile", false, nullptr, 0200, 0755, false, 0, denied, nullptr},
+    {"UnsearchableFolder", false, nullptr, 0644, 0600, true, 0, denied, nullptr},
 };
 
 class FileFaults : public HighScores, public ::testing::WithParamInterface<Fault> {};
@@ -167,12 +208,16 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
 TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     const Fault& f = GetParam();
     ASSERT_TRUE(unprivileged) << "could not give up root";
-    if (f.onFullDisk && !noSmallDisk.empty())
+    if (f.onFullDisk && !noSmallDisk.empty()) {
+        ASSERT_NE(qgetenv("CI"), "true") << noSmallDisk; // CI runs as root, so it has one
         GTEST_SKIP() << "full file system not tried: " << noSmallDisk;
+    }
     const std::string folder = (f.onFullDisk ? smallDisk : folderPath()) + std::string("/program");
     fs::remove_all(folder);
     ASSERT_TRUE(fs::create_directory(folder));
     file = folder + "/HScores.dt";
+    const std::string dataHome = folderPath() + "/data", own = dataHome + "/Velquist/HScores.dt";
+    ASSERT_TRUE(!f.dataMode || ::mkdir(dataHome.c_str(), f.dataMode) == 0);
     // A full table, into which both scores go behind the largest score, the first behind the
     // equal score it ties with, and the last two entries drop out.
     Entries before;
@@ -192,8 +237,9 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     // The window loads the file as it is made, as it does at the program's start.
     platform::setAppPathForTesting(folder);
     frmHigh high(nullptr);
-    const Texts atLoad = f.unreadable ? Texts{readFailureMessage(file, f.reason)} : Texts{};
-    Entries entries = f.fileMode >= 0 && !f.unreadable ? before : Entries{};
+    const std::string& used = f.ownTable ? own : file;
+    EXPECT_EQ(high.scoreFilePath(), used);
+    Entries entries = f.fileMode >= 0 && !f.readReason ? before : Entries{};
     for (const auto& [player, score] : {std::pair{ann, 9}, std::pair{bo, 100}}) {
         EXPECT_TRUE(high.isHighScore(score));
         high.addScore(score, player.typed);
@@ -206,19 +252,26 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     // A score with no place changes nothing and saves nothing, so it warns of nothing either.
     EXPECT_FALSE(high.isHighScore(0));
     high.addScore(0, "Late");
-    Texts expected = atLoad; // and a warning for each save
-    if (f.reason)
-        expected.resize(atLoad.size() + 2, f.unreadable ? saveRefusedMessage(file)
-                                                        : writeFailureMessage(file, f.reason));
+    // A warning at load, then one for each save.
+    Texts expected = f.readReason ? Texts{readFailureMessage(file, f.readReason)} : Texts{};
+    if (f.saveReason || f.refused())
+        expected.resize(expected.size() + 2, f.refused() ? saveRefusedMessage(used)
+                                                         : writeFailureMessage(used, f.saveReason));
     EXPECT_EQ(warnings(), expected);
 
-    // The disk: a link as it was, and the file as it was unless the saves succeeded. The folder
-    // is made writable again first, so that it can be removed.
+    // The disk: a link as it was, the program folder's file as it was unless the saves went into
+    // it, and the player's own file only where they went there. The folders are made writable
+    // again first, so that they can be removed.
     ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
+    ::chmod(dataHome.c_str(), 0700); // where there is one
     EXPECT_TRUE(!f.linkTo || fs::read_symlink(file) == f.linkTo);
     ::chmod(file.c_str(), 0600); // where there is a file
-    const std::optional<std::string> disk = fileOf(f.reason ? before : entries) + tail;
-    EXPECT_EQ(scoreFile::readBytes(file), !f.reason || f.fileMode >= 0 ? disk : std::nullopt);
+    const bool written = !f.saveReason && !f.refused();
+    const auto untouched = f.fileMode >= 0 ? std::optional(fileOf(before) + tail) : std::nullopt;
+    EXPECT_EQ(scoreFile::readBytes(file),
+              written && !f.ownTable ? fileOf(entries) + tail : untouched);
+    EXPECT_EQ(scoreFile::readBytes(own),
+              written && f.ownTable ? std::optional(fileOf(entries)) : std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
@@ -226,8 +279,9 @@ INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
 
 // Copies of the game sharing the file: each window saves into what the other saved, shows and
 // judges by the file as it is now, and a clear in one holds against the other's next save. A copy
-// holding the file locked, even only to read it, makes a clear and a save fail with a warning that
-// says so, both kept; once it is killed its lock goes, and the next save writes them.
+// holding the file locked makes a clear and a save fail with a warning that says so, both kept;
+// once it is killed its lock goes, and the next save writes them. A copy started under that lock
+// warns of nothing and reads the file at its first save once the lock is free.
 TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresAndClearsThroughALockedCopy) {
     std::ofstream(file, std::ios::binary) << fileOf(Entries(10, {ada, 100}));
     frmHigh first(nullptr), second(nullptr);
@@ -242,22 +296,61 @@ TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresAndClearsThroughALock
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{bo, 5}}));
     EXPECT_EQ(rowsOf(first), rowsShowing({{bo, 5}}));
 
-    const int locked = ::open(file.c_str(), O_RDONLY);
-    ASSERT_EQ(platform::lockFile(locked, false), platform::FileLock::held);
-    // The child shares the open file and so its lock, which it holds alone once this one closes.
-    const pid_t holder = ::fork();
-    if (holder == 0)
-        ::_exit(::pause());
-    ::close(locked);
-    platform::setLockWaitForTesting(std::chrono::milliseconds(50));
+    const pid_t holder = lockedByAnotherCopy(file, true);
+    frmHigh third(nullptr);
     second.cmdClear_Click();
     second.addScore(300, ann.typed);
-    ::kill(holder, SIGKILL);
-    ::waitpid(holder, nullptr, 0);
+    endCopy(holder);
+    third.addScore(4, ann.typed);
+    EXPECT_EQ(rowsOf(third), rowsShowing({{bo, 5}, {ann, 4}}));
     second.addScore(200, bo.typed);
-    platform::setLockWaitForTesting({});
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 300}, {bo, 200}}));
     EXPECT_EQ(warnings(), Texts(2, lockBusyMessage(file)));
+}
+
+// A window rereading the file while another copy writes it over and over sees only tables that
+// were written whole, each ten entries of one score.
+TEST_F(HighScores, ReadsWhileAnotherCopyWritesSeeOnlyWholeTables) {
+    const auto tableOf = [](std::int32_t score) {
+        ScoreTable table;
+        table.fill(HighScore{storedName(std::to_string(score)), score});
+        return table;
+    };
+    // In memory, where a write costs little, so that reads and writes interleave closely.
+    const QTemporaryDir memory("/dev/shm/velquist-XXXXXX");
+    platform::setAppPathForTesting(memory.path().toStdString());
+    file = memory.path().toStdString() + "/HScores.dt";
+    ASSERT_TRUE(writeFile(file, tableOf(1)).written);
+    const pid_t writer = ::fork();
+    for (std::int32_t score = 2; writer == 0; ++score)
+        writeFile(file, tableOf(score));
+    frmHigh high(nullptr);
+    std::set<std::string> seen;
+    // Until the reads have met 30 tables: they went on among the writes.
+    for (int i = 0; seen.size() < 30 && i < 20000; ++i) {
+        high.show();
+        const Rows rows = rowsOf(high);
+        high.hide();
+        EXPECT_NE(rows[0].second, "");
+        EXPECT_EQ(rows, Rows(10, {rows[0].second, rows[0].second}));
+        seen.insert(rows[0].second);
+    }
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, nullptr, 0);
+    EXPECT_EQ(seen.size(), 30u);
+}
+
+// A save that waited for the lock of a file that another copy made and then removed again, when
+// its own first save failed, has written nothing that lasts: it warns and keeps the score, which
+// the next save writes.
+TEST_F(HighScores, ASaveIntoAFileRemovedWhileItWaitedFails) {
+    frmHigh high(nullptr);
+    const pid_t other = lockedByAnotherCopy(file, true, 300ms);
+    high.addScore(100, ann.typed);
+    endCopy(other);
+    EXPECT_EQ(warnings(), Texts{writeFailureMessage(file, "another copy of the game removed it")});
+    high.addScore(50, bo.typed);
+    EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 100}, {bo, 50}}));
 }
 
 // Two copies saving 300 scores each at the same time, one the even scores up to 600 rising, the

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# End-to-end test: the build installed into a temporary prefix, its desktop entry and metainfo
-# validated, and the installed `velquist` started through PATH from another folder (under strace,
-# to see it open its two sounds) on a private Xvfb screen with openbox and a private PulseAudio,
-# then played with xdotool from the maximised window with its icon to a name and score in its
-# HScores.dt and Exit with status 0.
-# A screenshot of every stage is kept in the artefact folder.
+# End-to-end test of the Debian package: made by CPack, passed by lintian (no errors) and apt (its
+# dependencies resolve), unpacked into a root the player cannot write, its desktop entry and
+# metainfo valid; its `velquist` started through PATH by an unprivileged player under strace (to
+# see it open its two sounds) on a private Xvfb screen with openbox and a private PulseAudio,
+# played with xdotool from the
+# maximised window with its icon to a name in the player's data folder, and Exit with status 0.
+# Installs nothing into the system. Screenshots of every stage go to the artefact folder.
 #   bash tests/endToEnd/endToEnd.sh [build folder] [artefact folder]
 # Exit status 0 when every stage passed, 1 on a failure, 77 when a tool it needs is missing
 # (1 under CI, where the set-up installs every one).
@@ -13,18 +14,31 @@ build=$(realpath "${1:-$(dirname "${BASH_SOURCE[0]}")/../../build}")
 artefacts=$(realpath -m "${2:-$build/e2e-artifacts}")
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb openbox xdotool xprop import convert strace desktop-file-validate appstreamcli \
-    dbus-daemon setpriv pulseaudio pactl
+    dbus-daemon setpriv cpack dpkg-shlibdeps lintian apt-get pulseaudio pactl
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
 # The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).
 hasIcon() { xprop -id "$1" -f _NET_WM_ICON 32c _NET_WM_ICON | grep -qw 4294901760; }
 
-prefix="$work/prefix"
+cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$artefacts/cpack.log" ||
+    fail "cpack: $(tail -n3 "$artefacts/cpack.log")"
+deb=$(echo "$work"/package/velquist_*_*.deb)
+[[ -f "$deb" ]] || fail "no velquist_<version>_<arch>.deb"
+lintian --fail-on error "$deb" >"$artefacts/lintian.log" 2>&1 ||
+    fail "lintian: $(grep '^E:' "$artefacts/lintian.log")"
+say "$(basename "$deb"), lintian: $(grep -c '^W:' "$artefacts/lintian.log") warnings"
+apt-get install --simulate "$deb" >"$artefacts/apt.log" 2>&1 ||
+    fail "its dependencies do not resolve: $(tail -n3 "$artefacts/apt.log")"
+unpacked="$work/root"
+dpkg-deb -x "$deb" "$unpacked"
+# Not the player's to write, even where the player owns it; writable again for the clean-up.
+chmod -R a-w "$unpacked"
+trap 'chmod -R u+w "$unpacked"; endBackground' EXIT
 app=io.github.velquist.Velquist
-cmake --install "$build" --prefix "$prefix" >"$artefacts/install.log" || fail "cmake --install"
-desktop-file-validate "$prefix/share/applications/$app.desktop" || fail "the desktop entry"
-appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" || fail "the metainfo"
-[[ -s "$prefix/share/icons/hicolor/scalable/apps/$app.svg" ]] || fail "no icon installed"
+desktop-file-validate "$unpacked/usr/share/applications/$app.desktop" || fail "the desktop entry"
+appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$app.metainfo.xml" ||
+    fail "the metainfo"
+[[ -s "$unpacked/usr/share/icons/hicolor/scalable/apps/$app.svg" ]] || fail "no icon"
 
 startDisplay 1024x768x24 || fail "Xvfb did not start"
 export QT_QPA_PLATFORM=xcb
@@ -33,8 +47,8 @@ startSessionBus || fail "no session bus"
 startSound || fail "PulseAudio did not start"
 # strace lists the files the program opened (-z: only those opened successfully; -I1: a kill
 # ends strace and the program with it).
-startGame env PATH="$prefix/bin:$PATH" strace -f -z -I1 --seccomp-bpf -e trace=openat \
-    -o "$artefacts/opened.log" velquist
+startGame env PATH="$unpacked/usr/games:$PATH" strace -f -z -I1 --seccomp-bpf -e trace=openat \
+    -o "$artefacts/opened.log" "${asPlayer[@]}" velquist
 waitFor 5 hasIcon "$window" || fail "the window has no icon"
 shoot opened
 newGame
@@ -48,18 +62,12 @@ sleep 0.3
 shoot name-typed
 xdotool key Return
 waitFor 10 gone '^High Score$' || fail "the name box did not close"
-file="$prefix/lib/velquist/HScores.dt"
-waitFor 5 test -s "$file" || fail "no HScores.dt in the program's folder"
-# The first record: the name padded with blanks to 18 bytes, then the score (32 bits).
-[[ "$(head -c 18 "$file")" == "$(printf '%-18s' "$name")" ]] || fail "not the name: $(cat "$file")"
-score=$(od -An -t d4 -j 18 -N 4 "$file" | tr -d ' ')
-((score > 0)) || fail "HScores.dt holds '$name' with a score of $score"
-say "HScores.dt holds '$name' with $score"
+holdsName "$player/data/Velquist/HScores.dt" "$name"
 # Exit, in the strip: 736 pixels from the window's left edge.
 xdotool mousemove --window "$window" 736 $((HEIGHT - 32)) click 1
 waitFor 10 bash -c "! kill -0 $velquist 2>/dev/null" || fail "Exit did not end the program"
 wait "$velquist" || fail "the program ended with status $?"
 for sound in hit.wav default.wav; do
-    grep -qF "\"$prefix/lib/velquist/$sound\"" "$artefacts/opened.log" || fail "$sound not opened"
+    grep -qF "\"$unpacked/usr/lib/velquist/$sound\"" "$artefacts/opened.log" || fail "$sound not opened"
 done
 say "passed; screenshots in $artefacts"

@@ -5,7 +5,8 @@
 #   shoot      a screenshot of the whole X screen, kept as an artefact;
 #   seen       a screenshot with more than so many pixels of the given colours in a region;
 #   startGame, newGame  start the game and wait for its window; press New Game and wait for the
-#              letters (both need scripts/lib/privateDisplay.sh).
+#              letters (both need scripts/lib/privateDisplay.sh);
+#   holdsName  a high-score file whose first record is the name, with a score above 0.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 testName=$(basename "$0" .sh)
 rm -rf "$artefacts" && mkdir -p "$artefacts"
@@ -78,4 +79,15 @@ newGame() {
     sleep 1.5 # the banner lasts about a second and a half
     waitFor 15 seen letters "$play" 80 "${letterColours[@]}" || fail "no letters appeared"
     xdotool mousemove --window "$window" 300 300 click 1
+}
+
+# The file ($1) appears, and its first record is the name ($2) padded with blanks to 18 bytes,
+# then a score (32 bits) above 0.
+holdsName() {
+    waitFor 5 test -s "$1" || fail "no $1"
+    [[ "$(head -c 18 "$1")" == "$(printf '%-18s' "$2")" ]] || fail "not the name: $(cat "$1")"
+    local score
+    score=$(od -An -t d4 -j 18 -N 4 "$1" | tr -d ' ')
+    ((score > 0)) || fail "$1 holds '$2' with a score of $score"
+    say "$1 holds '$2' with $score"
 }

@@ -22,6 +22,8 @@ void GameFixture::SetUp() {
     // The program's two sounds lie in its folder, as the build leaves them beside it.
     for (const char* name : {"/hit.wav", "/default.wav"})
         std::ofstream(folderPath() + name).put('\0');
+    // A player's own data folder, for tables the program folder cannot hold.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path() + "/data"));
     platform::setSoundOutput(&sound);
     platform::setDialogProvider(&dialogs);
     platform::fixSeed(20261206);
@@ -45,6 +47,7 @@ void GameFixture::TearDown() {
 int main(int argc, char* argv[]) {
     useHeadlessPlatform();
     QApplication app(argc, argv);
+    QApplication::setApplicationName("Velquist"); // as the program names itself
     if (!useFixedFonts())
         return 1;
     testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,133 @@
+#include "platform/dataFile.h"
+
+#include "platform/fileLock.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+constexpr mode_t newFileMode = 0666;   // permissions of a new file, before the umask
+constexpr mode_t newFolderMode = 0700; // a user's own data folder is theirs alone
+
+FileStatus failure(int error) {
+    return FileStatus{FileStatus::failed, std::strerror(error)};
+}
+
+// Makes the folders missing on the way to the file; answers the system's error for one that
+// cannot be made, or 0.
+int makeFoldersFor(const std::string& path) {
+    for (auto slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1))
+        if (::mkdir(path.substr(0, slash).c_str(), newFolderMode) != 0 && errno != EEXIST)
+            return errno;
+    return 0;
+}
+
+} // namespace
+
+DataFile::~DataFile() {
+    if (fd >= 0)
+        ::close(fd);
+}
+
+// Non-blocking, so that a pipe in the file's place cannot hang the program.
+FileStatus DataFile::openToRead(const std::string& path) {
+    this->path = path;
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0)
+        return {};
+    return errno == ENOENT ? FileStatus{FileStatus::missing, {}} : failure(errno);
+}
+
+// O_EXCL first tells whether this open makes the file, even when another copy makes it at the
+// same moment. No O_TRUNC: writes go over the start and the rest stays.
+FileStatus DataFile::openToUpdate(const std::string& path) {
+    this->path = path;
+    constexpr int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK;
+    fd = ::open(path.c_str(), flags | O_EXCL, newFileMode);
+    if (fd < 0 && errno == ENOENT) {
+        if (const int error = makeFoldersFor(path))
+            return failure(error);
+        fd = ::open(path.c_str(), flags | O_EXCL, newFileMode);
+    }
+    made = fd >= 0;
+    if (!made && errno == EEXIST)
+        fd = ::open(path.c_str(), flags, newFileMode);
+    return fd >= 0 ? FileStatus{} : failure(errno);
+}
+
+FileStatus DataFile::lock(bool exclusive) {
+    switch (lockFile(fd, exclusive)) {
+    case FileLock::busy:
+        return {FileStatus::busy, {}};
+    case FileLock::failed:
+        return failure(errno);
+    case FileLock::held:
+        break;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return failure(errno);
+    if (S_ISDIR(info.st_mode))
+        return failure(EISDIR);
+    if (!S_ISREG(info.st_mode))
+        return {FileStatus::notRegular, {}};
+    if (info.st_nlink == 0) // another copy's first save failed while this one waited
+        return {FileStatus::removed, {}};
+    return {};
+}
+
+FileStatus DataFile::read(std::string& bytes, std::size_t most) {
+    bytes.assign(most, '\0');
+    std::size_t got = 0;
+    while (got < most) {
+        const ssize_t n = ::pread(fd, bytes.data() + got, most - got, static_cast<off_t>(got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return failure(errno);
+        if (n == 0)
+            break; // a short file
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return {};
+}
+
+FileStatus DataFile::writeAtStart(std::span<const unsigned char> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return failure(errno);
+        if (n == 0)
+            return {FileStatus::failed, "only " + std::to_string(done) + " of " +
+                                            std::to_string(bytes.size()) +
+                                            " bytes could be written"};
+        done += static_cast<std::size_t>(n);
+    }
+    return ::fsync(fd) == 0 ? FileStatus{} : failure(errno);
+}
+
+FileStatus DataFile::close() {
+    const int closing = fd;
+    fd = -1;
+    return ::close(closing) == 0 ? FileStatus{} : failure(errno);
+}
+
+void DataFile::removeIfCreated() {
+    if (made)
+        ::unlink(path.c_str());
+}
+
+} // namespace platform
