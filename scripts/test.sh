@@ -2,7 +2,7 @@
 # Installs what is missing, then checks everything CI checks:
 #   1. a build in build/ with warnings as errors, and the test suite: the unit tests, the file
 #      faults, the randomized soak, and the end-to-end test of the real program under Xvfb
-#      (screenshots in build/e2e-artifacts/);
+#      (screenshots in build/endToEnd-artifacts/);
 #   2. the formatting of every tracked source file against .clang-format, and the size of the
 #      test suite against the code (scripts/testShare.sh);
 #   3. the libFuzzer targets, built with clang in build-fuzz/, each run for 30 seconds;

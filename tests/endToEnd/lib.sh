@@ -1,14 +1,18 @@
-# Sourced by the end-to-end tests after they set $artefacts (emptied here for screenshots, logs).
+# Sourced by the end-to-end tests, each run as: bash tests/endToEnd/<test>.sh [build folder]
+# [artefact folder, emptied: build/<test>-artifacts]. A test answers 0 when it passed, 1 on a
+# failure and 77 when a tool is missing (1 under CI). Sets $root, $build and $artefacts, and gives:
 #   needTools  exits 77 (skipped) when a tool is missing, or fails under CI, where the set-up
 #              must have installed every one;
 #   say, fail  report progress, or a failure with a screenshot, and end the test;
 #   shoot      a screenshot of the whole X screen, kept as an artefact;
 #   seen       a screenshot with more than so many pixels of the given colours in a region;
 #   startGame, newGame  start the game and wait for its window; press New Game and wait for the
-#              letters (both need scripts/lib/privateDisplay.sh);
-#   holdsName  a high-score file whose first record is the name, with a score above 0.
+#              letters (both need scripts/lib/privateDisplay.sh).
+set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 testName=$(basename "$0" .sh)
+build=$(realpath "${1:-$root/build}")
+artefacts=$(realpath -m "${2:-$build/$testName-artifacts}")
 rm -rf "$artefacts" && mkdir -p "$artefacts"
 
 say() { printf '%s: %s\n' "$testName" "$*"; }
@@ -79,15 +83,4 @@ newGame() {
     sleep 1.5 # the banner lasts about a second and a half
     waitFor 15 seen letters "$play" 80 "${letterColours[@]}" || fail "no letters appeared"
     xdotool mousemove --window "$window" 300 300 click 1
-}
-
-# The file ($1) appears, and its first record is the name ($2) padded with blanks to 18 bytes,
-# then a score (32 bits) above 0.
-holdsName() {
-    waitFor 5 test -s "$1" || fail "no $1"
-    [[ "$(head -c 18 "$1")" == "$(printf '%-18s' "$2")" ]] || fail "not the name: $(cat "$1")"
-    local score
-    score=$(od -An -t d4 -j 18 -N 4 "$1" | tr -d ' ')
-    ((score > 0)) || fail "$1 holds '$2' with a score of $score"
-    say "$1 holds '$2' with $score"
 }

@@ -3,10 +3,6 @@
 # chime at once (the Windows level sound is missing), a click for every hit and nothing after
 # Game > Sound. Hits are made in a paused game (a key hits, no level ends or begins): letter keys
 # in turn, a screenshot after each telling a hit (letter wiped, status rewritten) from a miss.
-#   bash tests/endToEnd/sound.sh [build folder] [artefact folder]    (77: a tool is missing)
-set -euo pipefail
-build=$(realpath "${1:-$(dirname "${BASH_SOURCE[0]}")/../../build}")
-artefacts=$(realpath -m "${2:-$build/sound-artifacts}")
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb openbox xdotool xprop import dbus-daemon setpriv pulseaudio pactl parec od awk
 source "$root/scripts/lib/privateDisplay.sh"

@@ -3,11 +3,6 @@
 # of sway (a real compositor, nested in a private Xvfb screen) and driven with xdotool through the
 # compositor's window. Checks the app id and the falling letters, and that a game hidden in the
 # scratchpad with every letter fast comes back paused, not over, and runs again on Insert.
-#   bash tests/endToEnd/wayland.sh [build folder] [artefact folder]
-# Exit status 0 when it passed, 1 on a failure, 77 when a tool is missing (1 under CI).
-set -euo pipefail
-build=$(realpath "${1:-$(dirname "${BASH_SOURCE[0]}")/../../build}")
-artefacts=$(realpath -m "${2:-$build/wayland-artifacts}")
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb sway swaymsg jq xdotool import convert dbus-daemon setpriv
 source "$root/scripts/lib/privateDisplay.sh"
