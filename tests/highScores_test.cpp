@@ -64,7 +64,6 @@ const Player ann{"  Zoë Œuvre-Ÿ €uro and more", "  Zo\xEB \x8Cuvre-\x9F \x8
 const Player bo{"e\xCC\x81t\xC3\xA9 李\u0081", "\xE9t\xE9 ?\x81", "été ?\u0081"};
 using Entries = std::vector<std::pair<Player, std::int32_t>>;
 
-// The file of these entries, built by hand.
 std::string fileOf(const Entries& entries) {
     std::vector<std::pair<std::string, std::int32_t>> records;
     for (const auto& [player, score] : entries)
@@ -72,7 +71,6 @@ std::string fileOf(const Entries& entries) {
     return scoreFile::fileOf(records);
 }
 
-// The window's ten rows as its labels hold them.
 Rows rowsOf(const frmHigh& high) {
     Rows rows;
     for (std::size_t i = 0; i < 10; ++i)
@@ -81,7 +79,6 @@ Rows rowsOf(const frmHigh& high) {
     return rows;
 }
 
-// The rows of these entries, then blank rows.
 Rows rowsShowing(const Entries& entries) {
     Rows rows;
     for (const auto& [player, score] : entries)
@@ -263,13 +260,10 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
 INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Copies of the game sharing the file. A save that waited for the lock of a file another copy
-// made and removed again, when its own first save failed, warns and keeps the score for the next
-// save. Each window saves into what the other saved, shows and judges by the file as it is now, and
-// a clear in one holds against the other's next save. A copy holding the file locked makes a clear
-// and a save fail with a warning that says so, both kept; once it is killed its lock goes, and the
-// next save writes them. A copy started under that lock warns of nothing and reads the file at its
-// first save once the lock is free.
+// Copies sharing the file: each window saves into what the others saved, shows and judges by the
+// file as it is now, and a clear holds against another's next save. A save warns and keeps its
+// changes for the next one while a copy holds the lock (a copy started under it warns of nothing),
+// or when it waited for a file that a copy made and removed again after its first save failed.
 TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresThroughARemovalAndALock) {
     frmHigh first(nullptr);
     const pid_t remover = lockedByAnotherCopy(file, 300ms);
