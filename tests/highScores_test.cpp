@@ -1,5 +1,4 @@
-// The High Scores window and its file "HScores.dt", shared by copies of the game and beset by
-// broken links, a full disk, and permissions that forbid reading or writing.
+// The High Scores window and its file "HScores.dt": shared by copies of the game, beset by faults.
 #include "forms/frmHigh.h"
 #include "forms/highScoreTable.h"
 #include "platform/appPath.h"
@@ -32,9 +31,8 @@ using namespace std::chrono_literals;
 constexpr const char* smallDisk = "/mnt"; // 64 KiB, filled up by the full-disk cases
 std::string noSmallDisk;                  // why the full-disk cases cannot run
 
-// Runs before main, while the process has one thread. Root ignores permissions, so a process
-// started as root gives root up for the user 65534, after moving into a mount namespace of its own
-// and mounting the small file system over /mnt there, unseen outside and gone with the process.
+// Runs before main, single-threaded. Root ignores permissions, so it becomes user 65534, after
+// mounting the small disk over /mnt in a mount namespace of its own, gone with the process.
 const bool unprivileged = [] {
     if (::geteuid() != 0) {
         noSmallDisk = "mounting a file system needs root";
@@ -55,9 +53,8 @@ const bool unprivileged = [] {
 using Rows = std::vector<std::pair<std::string, std::string>>; // name and score as shown
 using Texts = std::vector<std::string>;
 
-// A name as typed into the name box, as stored in the file (NFC, Windows-1252 with '?' for what it
-// lacks, cut to 18 bytes) and as shown (without its outer spaces). The five bytes Windows-1252
-// leaves undefined stand for the C1 controls of the same value, both ways.
+// A name as typed, as stored and as shown; the five bytes Windows-1252 leaves undefined stand for
+// the C1 controls of the same value, both ways.
 struct Player {
     std::string typed, stored, shown;
 };
@@ -67,7 +64,6 @@ const Player ann{"  Zoë Œuvre-Ÿ €uro and more", "  Zo\xEB \x8Cuvre-\x9F \x8
 const Player bo{"e\xCC\x81t\xC3\xA9 李\u0081", "\xE9t\xE9 ?\x81", "été ?\u0081"};
 using Entries = std::vector<std::pair<Player, std::int32_t>>;
 
-// The file of these entries, built by hand.
 std::string fileOf(const Entries& entries) {
     std::vector<std::pair<std::string, std::int32_t>> records;
     for (const auto& [player, score] : entries)
@@ -75,7 +71,6 @@ std::string fileOf(const Entries& entries) {
     return scoreFile::fileOf(records);
 }
 
-// The window's ten rows as its labels hold them.
 Rows rowsOf(const frmHigh& high) {
     Rows rows;
     for (std::size_t i = 0; i < 10; ++i)
@@ -84,7 +79,6 @@ Rows rowsOf(const frmHigh& high) {
     return rows;
 }
 
-// The rows of these entries, then blank rows.
 Rows rowsShowing(const Entries& entries) {
     Rows rows;
     for (const auto& [player, score] : entries)
@@ -107,20 +101,15 @@ class HighScores : public GameFixture {
         return texts;
     }
 
-    // Another copy of the game holding the file locked, to write it or only to read it, until
-    // endCopy, with short lock waits; or, given a time, a copy whose first save made the file and
-    // failed, which removes it after that time and ends.
-    static pid_t lockedByAnotherCopy(const std::string& path, bool exclusive,
+    // Another copy of the game holding the file locked until endCopy, with short lock waits; or,
+    // given a time, one whose first save made the file and failed, which removes it then and ends.
+    static pid_t lockedByAnotherCopy(const std::string& path,
                                      std::chrono::milliseconds removeAfter = {}) {
         const int locked = ::open(path.c_str(), O_RDWR | O_CREAT, 0644);
-        EXPECT_EQ(platform::lockFile(locked, exclusive), platform::FileLock::held);
-        // The child shares the open file and so its lock, which it holds alone once this one
-        // closes.
-        const pid_t holder = ::fork();
-        if (holder == 0 && removeAfter.count() == 0)
-            ::_exit(::pause());
+        EXPECT_EQ(platform::lockFile(locked, true), platform::FileLock::held);
+        const pid_t holder = ::fork(); // shares the lock, alone once this process closes the file
         if (holder == 0) {
-            std::this_thread::sleep_for(removeAfter);
+            std::this_thread::sleep_for(removeAfter.count() ? removeAfter : 1h);
             ::_exit(::unlink(path.c_str()));
         }
         ::close(locked);
@@ -202,9 +191,8 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
     EXPECT_EQ(warnings(), Texts{});
 }
 
-// Two scores entered as a game over enters them, with the fault in place from the start: each
-// fault warns clearly, keeps the scores in memory, and leaves the disk as it was unless a save
-// succeeded.
+// Two scores entered with the fault in place from the start: each fault warns clearly, keeps the
+// scores in memory, and leaves the disk as it was unless a save succeeded.
 TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     const Fault& f = GetParam();
     ASSERT_TRUE(unprivileged) << "could not give up root";
@@ -218,8 +206,7 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
     file = folder + "/HScores.dt";
     const std::string dataHome = folderPath() + "/data", own = dataHome + "/Velquist/HScores.dt";
     ASSERT_TRUE(!f.dataMode || ::mkdir(dataHome.c_str(), f.dataMode) == 0);
-    // A full table, into which both scores go behind the largest score, the first behind the
-    // equal score it ties with, and the last two entries drop out.
+    // A full table: both scores go behind the largest, the first behind the score it ties with.
     Entries before;
     for (std::int32_t score : {2147483647, 9, 8, 7, 6, 5, 4, 3, 2, 1})
         before.emplace_back(ada, score);
@@ -234,14 +221,11 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
         std::ofstream(folder + "/filler") << std::string(1 << 20, 'x');
     ASSERT_EQ(::chmod(folder.c_str(), f.folderMode), 0);
 
-    // The window loads the file as it is made, as it does at the program's start.
     platform::setAppPathForTesting(folder);
     frmHigh high(nullptr);
     const std::string& used = f.ownTable ? own : file;
-    EXPECT_EQ(high.scoreFilePath(), used);
     Entries entries = f.fileMode >= 0 && !f.readReason ? before : Entries{};
     for (const auto& [player, score] : {std::pair{ann, 9}, std::pair{bo, 100}}) {
-        EXPECT_TRUE(high.isHighScore(score));
         high.addScore(score, player.typed);
         entries.emplace_back(player, score);
     }
@@ -259,9 +243,8 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
                                                          : writeFailureMessage(used, f.saveReason));
     EXPECT_EQ(warnings(), expected);
 
-    // The disk: a link as it was, the program folder's file as it was unless the saves went into
-    // it, and the player's own file only where they went there. The folders are made writable
-    // again first, so that they can be removed.
+    // The disk, with the folders writable again so that they can be removed: a link as it was,
+    // and each file as it was unless the saves went into it.
     ASSERT_EQ(::chmod(folder.c_str(), 0700), 0);
     ::chmod(dataHome.c_str(), 0700); // where there is one
     EXPECT_TRUE(!f.linkTo || fs::read_symlink(file) == f.linkTo);
@@ -277,14 +260,20 @@ TEST_P(FileFaults, ScoresWarnStayInTheTableAndLeaveTheDiskAsItWas) {
 INSTANTIATE_TEST_SUITE_P(HighScoreFile, FileFaults, ::testing::ValuesIn(faults),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Copies of the game sharing the file: each window saves into what the other saved, shows and
-// judges by the file as it is now, and a clear in one holds against the other's next save. A copy
-// holding the file locked makes a clear and a save fail with a warning that says so, both kept;
-// once it is killed its lock goes, and the next save writes them. A copy started under that lock
-// warns of nothing and reads the file at its first save once the lock is free.
-TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresAndClearsThroughALockedCopy) {
+// Copies sharing the file: each window saves into what the others saved, shows and judges by the
+// file as it is now, and a clear holds against another's next save. A save warns and keeps its
+// changes for the next one while a copy holds the lock (a copy started under it warns of nothing),
+// or when it waited for a file that a copy made and removed again after its first save failed.
+TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresThroughARemovalAndALock) {
+    frmHigh first(nullptr);
+    const pid_t remover = lockedByAnotherCopy(file, 300ms);
+    first.addScore(100, ann.typed);
+    endCopy(remover);
+    first.addScore(50, bo.typed);
+    EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 100}, {bo, 50}}));
+
     std::ofstream(file, std::ios::binary) << fileOf(Entries(10, {ada, 100}));
-    frmHigh first(nullptr), second(nullptr);
+    frmHigh second(nullptr);
     first.addScore(150, ann.typed);
     second.addScore(120, bo.typed);
     EXPECT_EQ(rowsOf(second)[0].first, ann.shown);
@@ -296,7 +285,7 @@ TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresAndClearsThroughALock
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{bo, 5}}));
     EXPECT_EQ(rowsOf(first), rowsShowing({{bo, 5}}));
 
-    const pid_t holder = lockedByAnotherCopy(file, true);
+    const pid_t holder = lockedByAnotherCopy(file);
     frmHigh third(nullptr);
     second.cmdClear_Click();
     second.addScore(300, ann.typed);
@@ -305,25 +294,25 @@ TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresAndClearsThroughALock
     EXPECT_EQ(rowsOf(third), rowsShowing({{bo, 5}, {ann, 4}}));
     second.addScore(200, bo.typed);
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 300}, {bo, 200}}));
-    EXPECT_EQ(warnings(), Texts(2, lockBusyMessage(file)));
+    const std::string removed = writeFailureMessage(file, "another copy of the game removed it");
+    EXPECT_EQ(warnings(), (Texts{removed, lockBusyMessage(file), lockBusyMessage(file)}));
 }
 
 // A window rereading the file while another copy writes it over and over sees only tables that
 // were written whole, each ten entries of one score.
 TEST_F(HighScores, ReadsWhileAnotherCopyWritesSeeOnlyWholeTables) {
-    const auto tableOf = [](std::int32_t score) {
-        ScoreTable table;
-        table.fill(HighScore{storedName(std::to_string(score)), score});
-        return table;
-    };
     // In memory, where a write costs little, so that reads and writes interleave closely.
     const QTemporaryDir memory("/dev/shm/velquist-XXXXXX");
     platform::setAppPathForTesting(memory.path().toStdString());
     file = memory.path().toStdString() + "/HScores.dt";
-    ASSERT_TRUE(writeFile(file, tableOf(1)).written);
+    ScoreTable table;
+    table.fill(HighScore{storedName("1"), 1});
+    ASSERT_TRUE(writeFile(file, table).written);
     const pid_t writer = ::fork();
-    for (std::int32_t score = 2; writer == 0; ++score)
-        writeFile(file, tableOf(score));
+    for (std::int32_t score = 2; writer == 0; ++score) {
+        table.fill(HighScore{storedName(std::to_string(score)), score});
+        writeFile(file, table);
+    }
     frmHigh high(nullptr);
     std::set<std::string> seen;
     // Until the reads have met 30 tables: they went on among the writes.
@@ -340,22 +329,8 @@ TEST_F(HighScores, ReadsWhileAnotherCopyWritesSeeOnlyWholeTables) {
     EXPECT_EQ(seen.size(), 30u);
 }
 
-// A save that waited for the lock of a file that another copy made and then removed again, when
-// its own first save failed, has written nothing that lasts: it warns and keeps the score, which
-// the next save writes.
-TEST_F(HighScores, ASaveIntoAFileRemovedWhileItWaitedFails) {
-    frmHigh high(nullptr);
-    const pid_t other = lockedByAnotherCopy(file, true, 300ms);
-    high.addScore(100, ann.typed);
-    endCopy(other);
-    EXPECT_EQ(warnings(), Texts{writeFailureMessage(file, "another copy of the game removed it")});
-    high.addScore(50, bo.typed);
-    EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 100}, {bo, 50}}));
-}
-
-// Two copies saving 300 scores each at the same time, one the even scores up to 600 rising, the
-// other the odd ones from 601 falling, so that a save lost in the race shows: the file ends with
-// the ten best of both, every record whole.
+// Two copies saving at once, one the even scores up to 600 rising, the other the odd ones from 601
+// falling, so that a save lost in the race shows: the file ends with the ten best of both.
 TEST_F(HighScores, TwoProcessesSavingAtOnceLeaveTheTenBestOfBoth) {
     const pid_t child = ::fork(); // the one that falls
     ScoreFile shared{file};

@@ -1,7 +1,5 @@
 // Fuzzes the high-score file: any bytes in "HScores.dt" are loaded and saved, then a score is
-// entered. The records the bytes hold whole must come back byte for byte, a record cut
-// off part-way and the ones after it must come back empty, bytes past the 220th must stay
-// untouched, and the score must land in front of the first lower score, the rest moving down.
+// entered, each against a model of what it must give.
 #include "forms/highScoreTable.h"
 #include "tests/support/scoreFile.h"
 

@@ -1,8 +1,6 @@
-// Fuzzes the name path: any bytes typed into the name box, UTF-8 or not, are stored as an 18-byte
-// Windows-1252 name and shown in the High Scores window. The stored bytes must be the text in
-// normal form C, each character as its code page byte or '?', cut or padded with spaces to 18; the
-// shown name must be valid UTF-8 without outer spaces, and storing it again must give the same
-// bytes (less the leading spaces), so that a name survives any number of rounds.
+// Fuzzes the name path: any bytes typed into the name box are stored and shown. The stored bytes
+// must be the text in normal form C, each character as its code page byte or '?', cut or padded
+// with spaces to 18; the shown name valid UTF-8 without outer spaces, and stored again the same.
 #include "forms/highScoreTable.h"
 #include "platform/codePage.h"
 
