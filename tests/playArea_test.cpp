@@ -46,8 +46,7 @@ class Surface : public ::testing::Test {
 // rectangle on its own.
 TEST_F(Surface, MeasuresInFixedPixelSizesAndCentresEachLine) {
     const RECT one = measure("W");
-    EXPECT_EQ(one.left, 10);
-    EXPECT_EQ(one.top, 20);
+    EXPECT_EQ(std::pair(one.left, one.top), std::pair(10, 20));
     EXPECT_GT(one.right - one.left, 10);
     const RECT two = measure("WW\r\nW");
     EXPECT_EQ(two.right - two.left, 2 * (one.right - one.left));
@@ -198,11 +197,10 @@ class PixelRatio : public Playing {
 };
 
 // On each screen, its own and one of ratio 3 that the window moves to, the picture has the device
-// pixels under the area's own pixels, which positions and sizes stay in, and the letters are
-// written back into it; a letter is written at device resolution, pixel for pixel as the painter
-// writes a line of text, and not as the picture of a smaller letter blown up. The window shows
-// the picture exactly after ticks, hits and repaints; a rectangle written over a picture that the
-// window does not show yet is shown to its last row and column.
+// pixels under the area's own pixels, which positions and sizes stay in. A letter is written with
+// its cell's corner at (x, y), at device resolution as the painter writes a line of text, not
+// blown up from a smaller one. The window shows the picture exactly after ticks, hits and
+// repaints, and a rectangle written over a picture it does not show yet to its last row and column.
 TEST_F(PixelRatio, LettersAreWrittenAtTheDeviceResolutionOfEachScreen) {
     const QSize own(window->picGame.scaleWidth(), window->picGame.scaleHeight());
     EXPECT_EQ(own, window->picGame.widget()->size());
