@@ -113,7 +113,7 @@ TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
     EXPECT_EQ(sound.played, (std::vector<std::string>{"C:\\WINDOWS\\MEDIA\\TADA.WAV",
                                                       folderPath() + "/default.wav"}));
     ASSERT_EQ(dialogs.inputBoxes.size(), 1u);
-    EXPECT_EQ(dialogs.inputBoxes[0].prompt, "Please enter you name, cancel to exit");
+    EXPECT_EQ(dialogs.inputBoxes[0].text, "Please enter you name, cancel to exit");
     EXPECT_EQ(dialogs.inputBoxes[0].title, "High Score");
     window->cmdBegin->click();
     EXPECT_FALSE(gameOver);
