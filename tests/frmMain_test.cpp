@@ -73,8 +73,7 @@ TEST_F(MainWindow, LoadsWithItsControlsMenuAndFocusOrder) {
 TEST_F(MainWindow, LayoutFollowsTheClientAreaAboveOneHundredPixels) {
     window->showNormal();
     processEvents();
-    EXPECT_EQ(window->scaleWidth(), 792);
-    EXPECT_EQ(window->scaleHeight(), 515);
+    EXPECT_EQ(QSize(window->scaleWidth(), window->scaleHeight()), QSize(792, 515));
     expectLayout(762, 455);
     setClientSize(500, 400);
     const std::array<int, 4> cases[] = {{100, 300, 470, 240},
@@ -148,11 +147,9 @@ TEST_F(MainWindow, NewGameStartsLevelOneAndNothingElseStartsAGame) {
 // pause as it was; End Game twice is harmless and never offers the score to the table.
 TEST_F(MainWindow, CommandsAndKeysDuringAGame) {
     window->cmdBegin->click();
-    for (auto modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
-        const std::int16_t hitsBefore = gameCode::lettersHit;
-        release(static_cast<Qt::Key>(Qt::Key_A + (gameCode::letters[0].letter - 'A')), modifiers);
-        EXPECT_EQ(gameCode::lettersHit, hitsBefore + 1);
-    }
+    const std::int16_t hits = gameCode::lettersHit; // a capital letter hits as a small one does
+    release(static_cast<Qt::Key>(gameCode::letters[0].letter), Qt::ShiftModifier);
+    EXPECT_EQ(gameCode::lettersHit, hits + 1);
     // The window seen or not, and then the end of the grace if it ends.
     const auto seen = [&](bool exposed, bool graceEnds) {
         return [&, exposed, graceEnds] {
@@ -176,7 +173,6 @@ TEST_F(MainWindow, CommandsAndKeysDuringAGame) {
         EXPECT_EQ(window->gameLoop.enabled(), steps[step].second) << "step " << step;
         EXPECT_EQ(gameCode::gamePaused, !steps[step].second) << "step " << step;
     }
-    EXPECT_TRUE(window->picGame.hasFocus());
     for (bool paused : {false, true}) {
         if (paused)
             pause();

@@ -33,28 +33,23 @@ class GameEngine : public Playing {
 // play gives way to the program's default sound, as the Windows call does without SND_NODEFAULT.
 TEST_F(GameEngine, KeyHitScoresTheChosenLetterBySpeedAndHeight) {
     window->picGame.setHeight(450);
-    struct Case {
-        const char* name;
-        std::vector<FallingLetter> records;
-        std::size_t hit;
-        std::int32_t points;
-    };
-    const Case cases[] = {
+    // Each case: the letters in play, the one the key hits and its points.
+    const std::tuple<const char*, std::vector<FallingLetter>, std::size_t, int> cases[] = {
         {"equal height: lower index", {letter('K', 10, 250), letter('K', 50, 250)}, 0, 20},
         {"slow at exactly two thirds", {letter('K', 10, 300)}, 0, 10},
         {"fast first", {letter('K', 1, 299), letter('K', 5, 20, false)}, 1, 100},
     };
     sound.played.clear();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        setLetters(c.records);
+    for (const auto& [name, records, hit, points] : cases) {
+        SCOPED_TRACE(name);
+        setLetters(records);
         const int lit = countLitPixels(screen());
         const std::int32_t score = gameScore;
         type('K');
         for (std::size_t i = 0; i < letters.size(); ++i)
-            EXPECT_EQ(letters[i].x != c.records[i].x || letters[i].y != c.records[i].y, i == c.hit)
+            EXPECT_EQ(letters[i].x != records[i].x || letters[i].y != records[i].y, i == hit)
                 << "record " << i;
-        EXPECT_EQ(gameScore - score, c.points);
+        EXPECT_EQ(gameScore - score, points);
         EXPECT_LT(countLitPixels(screen()), lit);
     }
     const std::string hit = folderPath() + "/hit.wav";
