@@ -20,29 +20,27 @@ using gdiAPI::RECT;
 
 // Both bounds are inclusive, whichever way round the rectangle is given.
 TEST(PointInRect, EdgesAreInsideOneUnitBeyondIsNotInEitherOrientation) {
-    for (const RECT& r : {RECT{10, 20, 30, 40}, RECT{30, 40, 10, 20}}) {
+    for (const RECT& r : {RECT{10, 20, 30, 40}, RECT{30, 40, 10, 20}})
         for (std::int32_t x = 5; x <= 35; ++x)
             for (std::int32_t y = 15; y <= 45; ++y)
                 ASSERT_EQ(gdiAPI::pointInRect(r, x, y), x >= 10 && x <= 30 && y >= 20 && y <= 40)
                     << "x " << x << " y " << y;
-    }
 }
 
 // Overlap means a corner of the second lies in the first: a shared edge counts, a rectangle
 // strictly enclosing the first does not. Placement's zero-width rectangles, 5 pixels high,
 // overlap exactly when they share x and their spans meet.
 TEST(RectsOverlap, ACornerOfTheSecondInsideTheFirst) {
-    EXPECT_TRUE(gdiAPI::rectsOverlap(RECT{0, 0, 10, 10}, RECT{10, 0, 20, 10}));
+    EXPECT_TRUE(gdiAPI::rectsOverlap(RECT{0, 0, 10, 10}, RECT{10, -5, 20, 10}));
     EXPECT_TRUE(gdiAPI::rectsOverlap(RECT{10, 10, 20, 20}, RECT{0, 0, 12, 12}));
     EXPECT_FALSE(gdiAPI::rectsOverlap(RECT{10, 10, 20, 20}, RECT{0, 0, 30, 30}));
     EXPECT_FALSE(gdiAPI::rectsOverlap(RECT{0, 10, 30, 20}, RECT{10, 0, 20, 30}));
-    for (std::int32_t dx = -2; dx <= 2; ++dx) {
-        for (std::int32_t dy = -8; dy <= 8; ++dy) {
-            const RECT b{50 + dx, 100 + dy, 50 + dx, 105 + dy};
-            EXPECT_EQ(gdiAPI::rectsOverlap(RECT{50, 100, 50, 105}, b), dx == 0 && std::abs(dy) <= 5)
+    for (std::int32_t dx = -2; dx <= 2; ++dx)
+        for (std::int32_t dy = -8; dy <= 8; ++dy)
+            EXPECT_EQ(gdiAPI::rectsOverlap(RECT{50, 100, 50, 105},
+                                           RECT{50 + dx, 100 + dy, 50 + dx, 105 + dy}),
+                      dx == 0 && std::abs(dy) <= 5)
                 << "dx " << dx << " dy " << dy;
-        }
-    }
 }
 
 // The upper bound comes first; every whole code from A to Z comes up, and nothing outside it.
