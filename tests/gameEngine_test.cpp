@@ -11,22 +11,16 @@ namespace {
 
 class GameEngine : public Playing {
   protected:
-    // Whether the play area shows this text alone in the colour, written as the game writes it:
-    // an overlay at 40 points centred across the top, or, given x and y, a letter at 16 points,
-    // measured and then written with its cell's corner there. It writes anew on a cleared area.
-    bool showsOnly(const std::string& text, std::int32_t colour, int x = -1, int y = 0) {
+    // Whether the play area shows this text alone in the colour, written anew on a cleared area
+    // as the game writes an overlay: at 40 points, centred across the top.
+    bool showsOnly(const std::string& text, std::int32_t colour) {
         const QImage shown = screen().copy();
         window->picGame.cls();
         window->picGame.setForeColor(colour);
-        window->picGame.setFontSize(x < 0 ? 40 : 16);
+        window->picGame.setFontSize(40);
         gdiAPI::RECT box{0, 0, window->picGame.scaleWidth(), window->picGame.scaleHeight()};
-        const int length = static_cast<int>(text.size());
-        if (x >= 0) {
-            box = gdiAPI::RECT{x, y, x, y + 5};
-            gdiAPI::DrawTextA(window->picGame.hDC(), text.data(), length, &box,
-                              gdiAPI::DT_CALCRECT | gdiAPI::DT_CENTER);
-        }
-        gdiAPI::DrawTextA(window->picGame.hDC(), text.data(), length, &box, gdiAPI::DT_CENTER);
+        gdiAPI::DrawTextA(window->picGame.hDC(), text.data(), static_cast<int>(text.size()), &box,
+                          gdiAPI::DT_CENTER);
         return screen() == shown;
     }
 };
@@ -35,34 +29,34 @@ class GameEngine : public Playing {
 
 // A key hits the first matching fast letter, else the lowest matching slow one, the lower index on
 // equal height. A hit scores 100 fast, 20 slow above two thirds of the height and 10 from there
-// down; it wipes the letter, clicks, and places only that record anew.
+// down; it wipes the letter, clicks, and places only that record anew. A click the output cannot
+// play gives way to the program's default sound, as the Windows call does without SND_NODEFAULT.
 TEST_F(GameEngine, KeyHitScoresTheChosenLetterBySpeedAndHeight) {
     window->picGame.setHeight(450);
-    struct Case {
-        const char* name;
-        std::vector<FallingLetter> records;
-        std::size_t hit;
-        std::int32_t points;
-    };
-    const Case cases[] = {
+    // Each case: the letters in play, the one the key hits and its points.
+    const std::tuple<const char*, std::vector<FallingLetter>, std::size_t, int> cases[] = {
         {"equal height: lower index", {letter('K', 10, 250), letter('K', 50, 250)}, 0, 20},
         {"slow at exactly two thirds", {letter('K', 10, 300)}, 0, 10},
         {"fast first", {letter('K', 1, 299), letter('K', 5, 20, false)}, 1, 100},
     };
     sound.played.clear();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        setLetters(c.records);
+    for (const auto& [name, records, hit, points] : cases) {
+        SCOPED_TRACE(name);
+        setLetters(records);
         const int lit = countLitPixels(screen());
         const std::int32_t score = gameScore;
         type('K');
         for (std::size_t i = 0; i < letters.size(); ++i)
-            EXPECT_EQ(letters[i].x != c.records[i].x || letters[i].y != c.records[i].y, i == c.hit)
+            EXPECT_EQ(letters[i].x != records[i].x || letters[i].y != records[i].y, i == hit)
                 << "record " << i;
-        EXPECT_EQ(gameScore - score, c.points);
+        EXPECT_EQ(gameScore - score, points);
         EXPECT_LT(countLitPixels(screen()), lit);
     }
-    EXPECT_EQ(sound.played, std::vector<std::string>(3, folderPath() + "/hit.wav"));
+    const std::string hit = folderPath() + "/hit.wav";
+    sound.unplayable = {hit};
+    type('K'); // the last case's slow K
+    EXPECT_EQ(sound.played,
+              (std::vector<std::string>{hit, hit, hit, hit, folderPath() + "/default.wav"}));
 }
 
 // The tick that finds the level complete shows "LEVEL" and the new level in green across the top.
@@ -114,7 +108,7 @@ TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
     EXPECT_EQ(sound.played, (std::vector<std::string>{"C:\\WINDOWS\\MEDIA\\TADA.WAV",
                                                       folderPath() + "/default.wav"}));
     ASSERT_EQ(dialogs.inputBoxes.size(), 1u);
-    EXPECT_EQ(dialogs.inputBoxes[0].prompt, "Please enter you name, cancel to exit");
+    EXPECT_EQ(dialogs.inputBoxes[0].text, "Please enter you name, cancel to exit");
     EXPECT_EQ(dialogs.inputBoxes[0].title, "High Score");
     window->cmdBegin->click();
     EXPECT_FALSE(gameOver);
@@ -144,13 +138,6 @@ TEST_F(GameEngine, PlacementCoversEveryLetterAndColourAndMakesFastLettersByLevel
                                                           16711935, 16776960}));
 }
 
-// The first layout of a run is made before the colour table is filled: its letters have colour 0.
-TEST_F(GameFixture, FirstLayoutOfARunHasColourZero) {
-    window->cmdBegin->click();
-    for (const FallingLetter& record : letters)
-        EXPECT_EQ(record.colour, 0);
-}
-
 // A zero-width area 16 pixels high puts every try on top of another record: each letter gives up
 // after its tries with one box, still gets its letter and colour, and the timer stops; no tick
 // moves a letter under the boxes.
@@ -172,12 +159,10 @@ TEST_F(GameEngine, ExhaustedPlacementShowsTheSafeLimitBoxOncePerLetterAndStopsTh
         EXPECT_TRUE(record.letter >= 'A' && record.colour != 0 && record.y <= 5) << record.y;
 }
 
-// A letter's cell has its corner at (x, y). Letters move one at a time, erased and rewritten:
-// erasing one bites into an earlier one it covers, yet letters apart leave no trail; the area
-// holds what a repaint writes, running or paused.
+// Letters move one at a time, erased and rewritten: erasing one bites into an earlier one it
+// covers, yet letters apart leave no trail; the area holds what a repaint writes, running or
+// paused.
 TEST_F(GameEngine, LettersFallOneAtATimeLeavingNoTrail) {
-    setLetters({letter('H', 40, 100, true, red)});
-    EXPECT_TRUE(showsOnly("H", red, 40, 100));
     setLetters({letter('H', 40, 100, true, red), letter('H', 40, 100, false)});
     tick();
     const int redAfterTick = countPixels(screen(), red);
@@ -195,26 +180,17 @@ TEST_F(GameEngine, LettersFallOneAtATimeLeavingNoTrail) {
     }
 }
 
-// A hit sound the output cannot play gives way to the program's default sound, as the Windows
-// call does without SND_NODEFAULT.
-TEST_F(GameEngine, AnUnplayableHitSoundPlaysTheDefaultSoundInItsPlace) {
-    sound.unplayable = {folderPath() + "/hit.wav"};
-    sound.played.clear();
-    setLetters({letter('K', 10, 50)});
-    type('K');
-    EXPECT_EQ(sound.played,
-              (std::vector<std::string>{*sound.unplayable.begin(), folderPath() + "/default.wav"}));
-}
-
-// Every effect asks for a device, sound on or off; sound off plays nothing, and no device turns
-// sound and the menu's tick off.
+// Game > Sound flips its tick and the game's switch. Every effect asks for a device, sound on or
+// off; sound off plays nothing, and no device turns sound and the menu's tick off.
 TEST_F(GameEngine, EveryEffectAsksForADeviceAndNoDeviceTurnsSoundOff) {
     window->mnuSound->trigger();
+    EXPECT_FALSE(soundOn || window->mnuSound->isChecked());
     sound.played.clear();
     const int queries = sound.deviceQueries;
     window->cmdBegin->click();
     sound.devices = 0;
     window->mnuSound->trigger();
+    EXPECT_TRUE(soundOn && window->mnuSound->isChecked());
     window->cmdBegin->click();
     EXPECT_EQ(sound.deviceQueries, queries + 2);
     EXPECT_TRUE(sound.played.empty());

@@ -46,8 +46,7 @@ class Surface : public ::testing::Test {
 // rectangle on its own.
 TEST_F(Surface, MeasuresInFixedPixelSizesAndCentresEachLine) {
     const RECT one = measure("W");
-    EXPECT_EQ(one.left, 10);
-    EXPECT_EQ(one.top, 20);
+    EXPECT_EQ(std::pair(one.left, one.top), std::pair(10, 20));
     EXPECT_GT(one.right - one.left, 10);
     const RECT two = measure("WW\r\nW");
     EXPECT_EQ(two.right - two.left, 2 * (one.right - one.left));
@@ -108,18 +107,15 @@ TEST_F(Surface, OneCharacterIsWrittenAsThePainterWritesIt) {
     font.setBold(true);
     font.setStyleStrategy(QFont::NoAntialias);
     font.setHintingPreference(QFont::PreferFullHinting);
-    struct Place {
-        int left, top, widen, deepen; // the measured box's top-left, and pixels added to it
-        unsigned format;
-    };
-    const Place places[] = {{37, 41, 0, 0, DT_CENTER},   {-7, -9, 0, 0, DT_CENTER},
-                            {392, 288, 0, 0, DT_CENTER}, {120, 50, 9, 0, DT_CENTER},
-                            {120, 50, 9, 0, 0},          {200, 150, -6, 0, DT_CENTER},
-                            {200, 150, 0, -9, DT_CENTER}};
+    // The measured box's top-left, pixels added to its width and height, and the format.
+    const std::array<int, 5> places[] = {{37, 41, 0, 0, DT_CENTER},   {-7, -9, 0, 0, DT_CENTER},
+                                         {392, 288, 0, 0, DT_CENTER}, {120, 50, 9, 0, DT_CENTER},
+                                         {120, 50, 9, 0, 0},          {200, 150, -6, 0, DT_CENTER},
+                                         {200, 150, 0, -9, DT_CENTER}};
     const std::int32_t colours[] = {0, 0xFFFFFF, 255, 33023, 16711935};
     QRandomGenerator random(7);
     for (int code = 32; code < 127; ++code) {
-        for (const Place& place : places) {
+        for (const auto& [placeLeft, top, widen, deepen, format] : places) {
             const char ch = static_cast<char>(code);
             const std::int32_t colour = colours[random.bounded(5)];
             auto& image = const_cast<QImage&>(box.screen());
@@ -127,15 +123,15 @@ TEST_F(Surface, OneCharacterIsWrittenAsThePainterWritesIt) {
                 for (int x = 0; x < image.width(); ++x)
                     image.setPixel(x, y, 0xFF000000u | (random.generate() & 0xFFFFFF));
             QImage expected = image.copy();
-            RECT rect = measure(std::string(1, ch), place.left, place.top);
-            rect.right += place.widen;
-            rect.bottom += place.deepen;
+            RECT rect = measure(std::string(1, ch), placeLeft, top);
+            rect.right += widen;
+            rect.bottom += deepen;
             box.setForeColor(colour);
-            draw(std::string(1, ch), rect, place.format);
+            draw(std::string(1, ch), rect, format);
 
             const int advance = QFontMetrics(font).horizontalAdvance(QChar(ch));
             const int left =
-                rect.left + (place.format & DT_CENTER ? (rect.right - rect.left - advance) / 2 : 0);
+                rect.left + (format & DT_CENTER ? (rect.right - rect.left - advance) / 2 : 0);
             QPainter painter(&expected);
             painter.setFont(font);
             painter.setPen(QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
@@ -143,7 +139,7 @@ TEST_F(Surface, OneCharacterIsWrittenAsThePainterWritesIt) {
                 QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1)));
             painter.drawText(left, rect.top + QFontMetrics(font).ascent(), QString(QChar(ch)));
             painter.end();
-            ASSERT_TRUE(box.screen() == expected) << "'" << ch << "' at " << place.left;
+            ASSERT_TRUE(box.screen() == expected) << "'" << ch << "' at " << placeLeft;
         }
     }
 }
@@ -198,11 +194,10 @@ class PixelRatio : public Playing {
 };
 
 // On each screen, its own and one of ratio 3 that the window moves to, the picture has the device
-// pixels under the area's own pixels, which positions and sizes stay in, and the letters are
-// written back into it; a letter is written at device resolution, pixel for pixel as the painter
-// writes a line of text, and not as the picture of a smaller letter blown up. The window shows
-// the picture exactly after ticks, hits and repaints; a rectangle written over a picture that the
-// window does not show yet is shown to its last row and column.
+// pixels under the area's own pixels, which positions and sizes stay in. A letter is written with
+// its cell's corner at (x, y), at device resolution as the painter writes a line of text, not
+// blown up from a smaller one. The window shows the picture exactly after ticks, hits and
+// repaints, and a rectangle written over a picture it does not show yet to its last row and column.
 TEST_F(PixelRatio, LettersAreWrittenAtTheDeviceResolutionOfEachScreen) {
     const QSize own(window->picGame.scaleWidth(), window->picGame.scaleHeight());
     EXPECT_EQ(own, window->picGame.widget()->size());

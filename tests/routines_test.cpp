@@ -20,29 +20,27 @@ using gdiAPI::RECT;
 
 // Both bounds are inclusive, whichever way round the rectangle is given.
 TEST(PointInRect, EdgesAreInsideOneUnitBeyondIsNotInEitherOrientation) {
-    for (const RECT& r : {RECT{10, 20, 30, 40}, RECT{30, 40, 10, 20}}) {
+    for (const RECT& r : {RECT{10, 20, 30, 40}, RECT{30, 40, 10, 20}})
         for (std::int32_t x = 5; x <= 35; ++x)
             for (std::int32_t y = 15; y <= 45; ++y)
                 ASSERT_EQ(gdiAPI::pointInRect(r, x, y), x >= 10 && x <= 30 && y >= 20 && y <= 40)
                     << "x " << x << " y " << y;
-    }
 }
 
 // Overlap means a corner of the second lies in the first: a shared edge counts, a rectangle
 // strictly enclosing the first does not. Placement's zero-width rectangles, 5 pixels high,
 // overlap exactly when they share x and their spans meet.
 TEST(RectsOverlap, ACornerOfTheSecondInsideTheFirst) {
-    EXPECT_TRUE(gdiAPI::rectsOverlap(RECT{0, 0, 10, 10}, RECT{10, 0, 20, 10}));
+    EXPECT_TRUE(gdiAPI::rectsOverlap(RECT{0, 0, 10, 10}, RECT{10, -5, 20, 10}));
     EXPECT_TRUE(gdiAPI::rectsOverlap(RECT{10, 10, 20, 20}, RECT{0, 0, 12, 12}));
     EXPECT_FALSE(gdiAPI::rectsOverlap(RECT{10, 10, 20, 20}, RECT{0, 0, 30, 30}));
     EXPECT_FALSE(gdiAPI::rectsOverlap(RECT{0, 10, 30, 20}, RECT{10, 0, 20, 30}));
-    for (std::int32_t dx = -2; dx <= 2; ++dx) {
-        for (std::int32_t dy = -8; dy <= 8; ++dy) {
-            const RECT b{50 + dx, 100 + dy, 50 + dx, 105 + dy};
-            EXPECT_EQ(gdiAPI::rectsOverlap(RECT{50, 100, 50, 105}, b), dx == 0 && std::abs(dy) <= 5)
+    for (std::int32_t dx = -2; dx <= 2; ++dx)
+        for (std::int32_t dy = -8; dy <= 8; ++dy)
+            EXPECT_EQ(gdiAPI::rectsOverlap(RECT{50, 100, 50, 105},
+                                           RECT{50 + dx, 100 + dy, 50 + dx, 105 + dy}),
+                      dx == 0 && std::abs(dy) <= 5)
                 << "dx " << dx << " dy " << dy;
-        }
-    }
 }
 
 // The upper bound comes first; every whole code from A to Z comes up, and nothing outside it.
@@ -77,9 +75,7 @@ TEST(RandomNumbers, CoverTheRangeReportBadBoundsAndNeverRepeatAfterAReseed) {
         EXPECT_EQ(dialogs.messageBoxes[i].style, 48);
     }
     platform::setDialogProvider(nullptr);
-
-    // Reseeding from the clock twice within one tick must not repeat a sequence.
-    platform::unfixSeed();
+    platform::unfixSeed(); // reseeded from the clock twice within one tick
     platform::randomize();
     const float first[3] = {platform::rnd(), platform::rnd(), platform::rnd()};
     platform::randomize();
@@ -96,17 +92,15 @@ TEST(VirtualKeyCode, LettersByKeyOrPositionOtherKeysByTheirWindowsCodes) {
         EXPECT_EQ(virtualKeyCode(Qt::Key_A + i, 0, U'a' + i), 65 + i);
         EXPECT_EQ(virtualKeyCode(Qt::Key_A + i, 0, U'A' + i), 65 + i);
     }
-    EXPECT_EQ(virtualKeyCode(0x0419, 24, U'й'), 'Q');
-    EXPECT_EQ(virtualKeyCode(0x0424, 38, U'ф'), 'A');
-    EXPECT_EQ(virtualKeyCode(0x03A3, 58, U'σ'), 'M');
-    EXPECT_EQ(virtualKeyCode(0x0419, 24, 0), 'Q');
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Comma, 58, U','), 0);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Insert, 118, 0), 45);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Return, 36, U'\r'), 13);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Space, 65, U' '), 32);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_5, 14, U'5'), 53);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_F1, 67, 0), 112);
-    EXPECT_EQ(virtualKeyCode(Qt::Key_Delete, 119, 0), 46);
+    const std::array<int, 4> keys[] = {
+        {0x0419, 24, U'й', 'Q'},         {0x0424, 38, U'ф', 'A'},
+        {0x03A3, 58, U'σ', 'M'},         {0x0419, 24, 0, 'Q'},
+        {Qt::Key_Comma, 58, U',', 0},    {Qt::Key_Insert, 118, 0, 45},
+        {Qt::Key_Return, 36, U'\r', 13}, {Qt::Key_Space, 65, U' ', 32},
+        {Qt::Key_5, 14, U'5', 53},       {Qt::Key_F1, 67, 0, 112},
+        {Qt::Key_Delete, 119, 0, 46}};
+    for (const auto& [key, code, typed, expected] : keys)
+        EXPECT_EQ(virtualKeyCode(key, code, typed), expected) << std::hex << key;
     for (std::uint32_t code = 0; code < 256; ++code) {
         const std::int16_t key = virtualKeyCode(Qt::Key_Exclam, code, U'!');
         EXPECT_FALSE(key >= 65 && key <= 90) << code;
@@ -124,8 +118,7 @@ TEST(MixerSound, PlaysTheBuildsSoundsAndRefusesWhatItCannotDecode) {
     QTemporaryDir folder;
     const std::string path = folder.filePath("refused.wav").toStdString();
     EXPECT_FALSE(output.play(path));
-    // RIFF, WAVE, a format chunk with the tag 0x0055 (MPEG layer 3), 22050 Hz mono, 4 bytes of
-    // data.
+    // A wave file of MPEG layer 3 (format tag 0x0055), 22050 Hz mono, with 4 bytes of data.
     const char mpeg[] = "RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x55\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0"
                         "\x10\0data\x04\0\0\0\x01\x02\x03\x04";
     for (const std::string& bytes : {std::string("not a sound at all"), std::string(mpeg, 48)}) {

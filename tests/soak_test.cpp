@@ -1,6 +1,5 @@
 // A randomized soak through the real windows: game after game of random events, each checked
-// against a short list of invariants and a small model of the high-score table. CI plays 300
-// games and 100,000 ticks from a fixed seed; VELQUIST_SOAK_SEED, _GAMES and _TICKS change them.
+// against a short list of invariants and a small model of the high-score table.
 #include "forms/frmHigh.h"
 #include "support/gameFixture.h"
 #include "support/scoreFile.h"

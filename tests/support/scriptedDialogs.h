@@ -10,13 +10,9 @@
 // Answers the game's boxes without showing them, and records every box asked for.
 class ScriptedDialogs final : public platform::DialogProvider {
   public:
-    struct MessageBoxShown {
-        std::string text;
-        int style;
-        std::string title;
-    };
-    struct InputBoxShown {
-        std::string prompt;
+    struct Shown {
+        std::string text; // an input box's prompt
+        int style;        // 0 for an input box
         std::string title;
     };
 
@@ -27,7 +23,7 @@ class ScriptedDialogs final : public platform::DialogProvider {
         return platform::vbOK;
     }
     std::string inputBox(const std::string& prompt, const std::string& title) override {
-        inputBoxes.push_back({prompt, title});
+        inputBoxes.push_back({prompt, 0, title});
         if (whileOpen)
             whileOpen();
         std::string answer = answers.empty() ? std::string() : answers.front();
@@ -36,8 +32,8 @@ class ScriptedDialogs final : public platform::DialogProvider {
         return answer;
     }
 
-    std::vector<MessageBoxShown> messageBoxes; // every message box, in order
-    std::vector<InputBoxShown> inputBoxes;     // every input box, in order
-    std::deque<std::string> answers;           // typed into the next input boxes; empty: Cancel
-    std::function<void()> whileOpen;           // runs while a box is open, as events would
+    std::vector<Shown> messageBoxes; // every message box, in order
+    std::vector<Shown> inputBoxes;   // every input box, in order
+    std::deque<std::string> answers; // typed into the next input boxes; empty: Cancel
+    std::function<void()> whileOpen; // runs while a box is open, as events would
 };
