@@ -4,9 +4,12 @@
 # its `velquist` started through PATH by an unprivileged player under strace (to see it open its
 # two sounds), with Xvfb, openbox and PulseAudio of its own, and played with xdotool from the
 # maximised window with its icon to a name in the player's data folder and Exit with status 0.
+# Then the same game as a native Wayland client of sway (a real compositor, nested in a screen of
+# its own), driven through the compositor's window: its app id, and that a game hidden in the
+# scratchpad with every letter fast comes back paused, not over, and runs again on Insert.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb openbox xdotool xprop import convert strace desktop-file-validate appstreamcli \
-    dbus-daemon setpriv cpack dpkg-shlibdeps lintian apt-get pulseaudio pactl
+    dbus-daemon setpriv cpack dpkg-shlibdeps lintian apt-get pulseaudio pactl sway swaymsg jq
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
 # The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).
@@ -67,4 +70,49 @@ wait "$velquist" || fail "the program ended with status $?"
 for sound in hit.wav default.wav; do
     grep -qF "\"$unpacked/usr/lib/velquist/$sound\"" "$artefacts/opened.log" || fail "$sound not opened"
 done
+
+startDisplay 1024x768x24 || fail "a second Xvfb did not start"
+printf 'output * bg #000000 solid_color\ndefault_border none\n' >"$work/sway.config"
+"${asPlayer[@]}" WLR_BACKENDS=x11 WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    sway -c "$work/sway.config" >"$artefacts/sway.log" 2>&1 &
+pids+=($!)
+ipc() { compgen -G "$player/run/sway-ipc.*.sock"; }
+waitFor 15 ipc >/dev/null || fail "sway did not start"
+sway=("${asPlayer[@]}" SWAYSOCK="$(ipc)" swaymsg)
+# The app id of each window that sway shows or keeps in its scratchpad, by its title.
+windows() { "${sway[@]}" -t get_tree | jq -r '.. | objects | select(.pid?) | .name + "=" + .app_id'; }
+showing() { windows | grep -q "^$1="; }
+notShowing() { ! showing "$1"; }
+
+"${asPlayer[@]}" PATH="$unpacked/usr/games:$PATH" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-1 \
+    velquist >"$artefacts/wayland.log" 2>&1 &
+velquist=$!
+pids+=("$velquist")
+waitFor 30 showing Velquist || fail "the window Velquist did not appear"
+windows | grep -qx "Velquist=$app" || fail "not the app id $app: $(windows)"
+sleep 1 # the maximised layout settles
+screen=1024x768+0+0
+xdotool mousemove 556 736 click 1 # New Game, in the strip along the bottom of the screen
+sleep 1.5                         # the banner
+waitFor 15 seen letters "$screen" 80 "${letterColours[@]}" || fail "no letters appeared"
+# Every letter key twice while paused: those on the screen score, the others make every letter
+# fast. With more hits than the level asks for it cannot end, so once running the game is over
+# about two seconds later, unless hiding it pauses it.
+xdotool key Insert
+xdotool key --delay 15 {a..z} {a..z}
+xdotool key Insert
+"${sway[@]}" move scratchpad >/dev/null
+sleep 5
+"${sway[@]}" scratchpad show >/dev/null
+sleep 1
+notShowing "High Score" || fail "the game went on while hidden and ended"
+seen paused "$screen" 80 "${letterColours[@]}" || fail "no letters after the game came back"
+# Once it runs again the game ends, with a score that earns the name box.
+xdotool key Insert
+waitFor 15 showing "High Score" || fail "Insert did not start the game again"
+xdotool key Escape
+waitFor 10 notShowing "High Score" || fail "the name box did not close"
+"${sway[@]}" "[app_id=$app] kill" >/dev/null # what the window's close box sends
+waitFor 10 bash -c "! kill -0 $velquist 2>/dev/null" || fail "closing did not end the program"
+wait "$velquist" || fail "the program ended with status $?"
 say "passed; screenshots in $artefacts"
