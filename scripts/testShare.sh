@@ -8,5 +8,6 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 tests=$(git ls-files tests | xargs cat | wc -l)
 code=$(git ls-files | grep -v '^tests/' |
-    grep -E '\.(cpp|h|sh|py|json)$|CMakeLists\.txt$|^\.ci/run$' | xargs cat | wc -l)
-echo "tests: $tests lines; code: $code lines; tests are $((100 * tests / code))% of the code"
+    grep -E '\.(cpp|h|sh|py|cmake|json)$|CMakeLists\.txt$|^\.ci/run$' | xargs cat | wc -l)
+share=$((1000 * tests / code))
+echo "tests: $tests lines; code: $code lines; tests are $((share / 10)).$((share % 10))% of the code"

@@ -76,9 +76,8 @@ printf 'output * bg #000000 solid_color\ndefault_border none\n' >"$work/sway.con
 "${asPlayer[@]}" WLR_BACKENDS=x11 WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
     sway -c "$work/sway.config" >"$artefacts/sway.log" 2>&1 &
 pids+=($!)
-ipc() { compgen -G "$player/run/sway-ipc.*.sock"; }
-waitFor 15 ipc >/dev/null || fail "sway did not start"
-sway=("${asPlayer[@]}" SWAYSOCK="$(ipc)" swaymsg)
+waitFor 15 compgen -G "$player/run/sway-ipc.*.sock" >/dev/null || fail "sway did not start"
+sway=("${asPlayer[@]}" SWAYSOCK="$(compgen -G "$player/run/sway-ipc.*.sock")" swaymsg)
 # The app id of each window that sway shows or keeps in its scratchpad, by its title.
 windows() { "${sway[@]}" -t get_tree | jq -r '.. | objects | select(.pid?) | .name + "=" + .app_id'; }
 showing() { windows | grep -q "^$1="; }
