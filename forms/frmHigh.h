@@ -28,9 +28,6 @@ class frmHigh : public QDialog {
     // saves it.
     void addScore(const std::int32_t& score, const std::string& playerName);
 
-    // The full path of the file the table is kept in.
-    const std::string& scoreFilePath() const { return scoreFile.path; }
-
     // Controls, named as the game knows them; row i shows entry i.
     std::array<QLabel*, highScoreTable::entryCount> lblPlayer; // names
     std::array<QLabel*, highScoreTable::entryCount> lblScore;  // scores
