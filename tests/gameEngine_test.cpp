@@ -84,8 +84,8 @@ TEST_F(GameEngine, LevelBannerShowsTheNewLevelThenGivesWayToACleanLayout) {
 // A letter ends the game once its y + 5 passes the height, at the right border too. If the level
 // was complete too its sound plays (the default sound, as the Windows file is missing here), but
 // the game-over screen with the score replaces the banner, under the name box and on repaints.
-// Minimising or hiding the window under the box leaves the timer off, or ticks would end the game
-// a second time. The next game is not over.
+// Hiding the window under the box, or then minimising it, leaves the timer off, or ticks would end
+// the game a second time. The next game is not over.
 TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
     setLetters(
         {letter('W', window->picGame.scaleWidth() - 3.0f, window->picGame.scaleHeight() - 6.0f)});
@@ -95,10 +95,11 @@ TEST_F(GameEngine, LetterPastTheBottomEndsTheGameOnTheGameOverScreen) {
     sound.played.clear();
     dialogs.whileOpen = [&] {
         EXPECT_TRUE(showsOnly("GAME OVER\r\nSCORE: 340", 255));
-        window->showMinimized();
         window->hiddenWatch.exposureChanged(false);
         window->hiddenWatch.deliverGraceEnd();
-        window->gameLoop.deliverTick();
+        EXPECT_FALSE(window->gameLoop.deliverTick());
+        window->showMinimized();
+        EXPECT_FALSE(window->gameLoop.deliverTick());
     };
     tick();
     EXPECT_TRUE(showsOnly("GAME OVER\r\nSCORE: 340", 255));

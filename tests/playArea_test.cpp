@@ -144,7 +144,8 @@ TEST_F(Surface, OneCharacterIsWrittenAsThePainterWritesIt) {
     }
 }
 
-// The rectangles written in one turn are repainted as one region covering exactly their union.
+// The rectangles written in one turn are repainted as one region covering exactly their union. On
+// a screen of ratio 1.5 each rectangle's device pixels are those it touches, partly or whole.
 TEST(TouchedRegion, IsExactlyTheUnionOfTheRectangles) {
     QRandomGenerator random(7);
     EXPECT_TRUE(platform::regionOf({}).isEmpty());
@@ -155,6 +156,11 @@ TEST(TouchedRegion, IsExactlyTheUnionOfTheRectangles) {
             rects.emplace_back(random.bounded(300), random.bounded(300), random.bounded(40),
                                random.bounded(40));
             expected += rects.back();
+            const QRectF exact(QPointF(rects.back().topLeft()) * 1.5,
+                               QSizeF(rects.back().size()) * 1.5);
+            const QRectF device(platform::devicePixels(rects.back(), 1.5));
+            EXPECT_TRUE(exact.isEmpty() ||
+                        (device.contains(exact) && exact.adjusted(-1, -1, 1, 1).contains(device)));
         }
         const QRegion region = platform::regionOf(rects);
         EXPECT_TRUE((region ^ expected).isEmpty()) << round;
@@ -165,8 +171,8 @@ TEST(TouchedRegion, IsExactlyTheUnionOfTheRectangles) {
 class PixelRatio : public Playing {
   protected:
     // Whether the window's own buffer, as the play area's paints leave it once the window's next
-    // update has come, holds the picture in every device pixel of the rectangles (the area's own
-    // pixels) that the picture covers whole. Not a fresh grab(): that would paint it all anew.
+    // update has come, holds the picture in every device pixel that the rectangles (the area's own
+    // pixels) touch, at their edges too. Not a fresh grab(): that would paint it all anew.
     bool windowShowsPicture(const QRegion& region) {
         const qreal ratio = screen().devicePixelRatio();
         const QPointF offset(window->picGame.widget()->mapTo(window.get(), QPoint()));
@@ -178,13 +184,14 @@ class PixelRatio : public Playing {
                     shown->format() != screen().format())
                     return false;
                 for (const QRect& rect : region) {
-                    const QRectF area =
-                        QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio) &
-                        QRectF(screen().rect());
-                    const int left = qCeil(area.left()), width = qFloor(area.right()) - left;
-                    for (int y = qCeil(area.top()); y < qFloor(area.bottom()) && width > 0; ++y)
-                        if (std::memcmp(shown->constScanLine(at.y() + y) + 4 * (at.x() + left),
-                                        screen().constScanLine(y) + 4 * left, 4 * width) != 0)
+                    const QRect area =
+                        QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio)
+                            .toAlignedRect() &
+                        screen().rect();
+                    for (int y = area.top(); y <= area.bottom(); ++y)
+                        if (std::memcmp(shown->constScanLine(at.y() + y) + 4 * (at.x() + area.x()),
+                                        screen().constScanLine(y) + 4 * area.x(),
+                                        4 * area.width()) != 0)
                             return false;
                 }
                 return true;
