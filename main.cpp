@@ -1,5 +1,5 @@
 #include "forms/frmMain.h"
-#include "platform/x11AutoRepeat.h"
+#include "platform/keyboard.h"
 
 #include <QApplication>
 #include <QIcon>

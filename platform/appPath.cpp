@@ -1,24 +1,16 @@
 #include "platform/appPath.h"
 
+#include "platform/writeAccess.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
-
-#include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
 std::string overriddenFolder; // set by tests; empty means the program's real folder
-
-// Whether this process, with its effective user and groups, may do what mode asks of the path.
-bool allowed(const std::string& path, int mode) {
-    return ::faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
-}
 
 } // namespace
 
@@ -42,12 +34,13 @@ void setAppPathForTesting(const std::string& folder) {
 DataFilePlace dataFilePlace(const std::string& fileName) {
     const std::string folder = appPath();
     const std::string beside = folder + '/' + fileName;
-    if (allowed(beside, W_OK) || (errno == ENOENT && allowed(folder, W_OK | X_OK)))
+    if (mayWriteOrCreate(beside, folder))
         return {beside, {}};
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (own.isEmpty()) // no home folder either: the warnings tell of the program folder's file
         return {beside, {}};
-    return {own.toStdString() + '/' + fileName, beside};
+    return {QDir::toNativeSeparators(own + '/' + QString::fromStdString(fileName)).toStdString(),
+            beside};
 }
 
 } // namespace platform

@@ -18,8 +18,9 @@ struct DataFilePlace {
 
 // The file in the program's folder where this user may write it or create it there, as on a
 // per-user install or as root. Elsewhere, as on a system-wide install, the file in the user's own
-// data folder ($XDG_DATA_HOME/<application name>, ~/.local/share/<application name> by default),
-// with the program folder's file as the starting point until the user has one.
+// data folder ($XDG_DATA_HOME/<application name>, ~/.local/share/<application name> by default;
+// %APPDATA%\<application name> on Windows), with the program folder's file as the starting point
+// until the user has one.
 DataFilePlace dataFilePlace(const std::string& fileName);
 
 } // namespace platform

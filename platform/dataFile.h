@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/fileLock.h"
+
 #include <cstddef>
 #include <span>
 #include <string>
 
 // The program's own data files, opened for one read or one update at a time and shared with other
-// copies of the program through the lock of fileLock.h.
+// copies of the program through the lock of fileLock.h. Each platform has its own implementation.
 namespace platform {
 
 // What a call on a data file came to.
@@ -55,7 +57,7 @@ class DataFile {
     void removeIfCreated();
 
   private:
-    int fd = -1;       // -1 while closed
+    FileHandle handle = noFile;
     bool made = false; // openToUpdate created the file
     std::string path;  // as opened
 };

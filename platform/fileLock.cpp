@@ -1,9 +1,6 @@
 #include "platform/fileLock.h"
 
-#include <cerrno>
 #include <thread>
-
-#include <sys/file.h>
 
 namespace platform {
 
@@ -17,17 +14,12 @@ milliseconds lockWait = usualWait;
 
 } // namespace
 
-// flock rather than fcntl record locks: those belong to the process and go as soon as any of its
-// descriptors of the file closes, and their write locks need the file open for writing.
-FileLock lockFile(int fd, bool exclusive) {
+FileLock lockFile(FileHandle file, bool exclusive) {
     const auto giveUp = std::chrono::steady_clock::now() + lockWait;
     for (;;) {
-        if (::flock(fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0)
-            return FileLock::held;
-        if (errno != EWOULDBLOCK && errno != EINTR)
-            return FileLock::failed;
-        if (std::chrono::steady_clock::now() >= giveUp)
-            return FileLock::busy;
+        const FileLock lock = tryLockFile(file, exclusive);
+        if (lock != FileLock::busy || std::chrono::steady_clock::now() >= giveUp)
+            return lock;
         std::this_thread::sleep_for(retryEvery);
     }
 }

@@ -1,5 +1,7 @@
 #include "platform/keyCodes.h"
 
+#include "platform/keyboard.h"
+
 #include <Qt>
 
 #include <array>
@@ -8,10 +10,10 @@ namespace platform {
 
 namespace {
 
-// X11 key codes (evdev + 8) of the letter keys in their US positions, indexed by letter A to Z.
+// PC keyboard scan codes of the letter keys in their US positions, indexed by letter A to Z.
 constexpr std::array<std::uint32_t, 26> letterKeyPositions = {
-    38, 56, 54, 40, 26, 41, 42, 43, 31, 44, 45, 46, 58, // A to M
-    57, 32, 33, 24, 27, 39, 28, 30, 55, 25, 53, 29, 52, // N to Z
+    30, 48, 46, 32, 18, 33, 34, 35, 23, 36, 37, 38, 50, // A to M
+    49, 24, 25, 16, 19, 31, 20, 22, 47, 17, 45, 21, 44, // N to Z
 };
 
 bool isLatinLetter(char32_t ch) {
@@ -25,7 +27,7 @@ bool isOtherLetter(char32_t ch) {
 
 std::int16_t letterByPosition(std::uint32_t nativeScanCode) {
     for (std::size_t i = 0; i < letterKeyPositions.size(); ++i) {
-        if (letterKeyPositions[i] == nativeScanCode)
+        if (letterKeyPositions[i] + nativeScanCodeOffset == nativeScanCode)
             return static_cast<std::int16_t>(vkA + i);
     }
     return 0;

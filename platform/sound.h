@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 // Wave output: how many devices there are, and asynchronous playback of a file by path.
@@ -17,8 +18,11 @@ class SoundOutput {
     virtual void preload(const std::string& path) { (void)path; }
 };
 
-// The output in use: the mixer's, opened on first use, unless another was installed.
+// The output in use: the system's, made on first use, unless another was installed.
 SoundOutput& soundOutput();
+
+// The system's own output; each platform has its own.
+std::unique_ptr<SoundOutput> makeSystemSoundOutput();
 
 // Installs another output (tests record what was played); nullptr restores the mixer's.
 void setSoundOutput(SoundOutput* output);

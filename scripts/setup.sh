@@ -26,6 +26,11 @@ packages=(
     dpkg-dev file lintian
     # Fuzzing with libFuzzer and the sanitizers
     clang libclang-rt-14-dev
+    # The game for 64-bit Windows: the mingw-w64 cross compilers, Qt built from Debian's own source
+    # with Debian's Qt tools (scripts/windowsQt.sh), GoogleTest's source, the icon drawn from the
+    # SVG, the NSIS installer, and Wine to run the tests and the installer
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix qt6-base-dev-tools ninja-build
+    googletest librsvg2-bin nsis unzip wine64
 )
 
 missing=()

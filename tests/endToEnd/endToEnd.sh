@@ -47,26 +47,9 @@ startGame env PATH="$unpacked/usr/games:$PATH" strace -f -z -I1 --seccomp-bpf -e
 waitFor 5 hasIcon "$window" || fail "the window has no icon"
 shoot opened
 newGame
-xdotool key --delay 40 a b c d e f g h i j k l m n o p q r s t u v w x y z
-nameBox=$(shown 120 '^High Score$') || fail "the game did not end with the name box"
-waitFor 5 seen game-over "$top" 300 '#FF0000' || fail "no red game-over screen at the top"
-name="Zoe Quist"
-timeout 5 xdotool windowactivate --sync "$nameBox" 2>/dev/null || true
-xdotool type --delay 60 "$name"
-sleep 0.3
-shoot name-typed
-xdotool key Return
-waitFor 10 gone '^High Score$' || fail "the name box did not close"
-# The player's table: the name padded with blanks to 18 bytes, then the score (32 bits).
-file="$player/data/Velquist/HScores.dt"
-waitFor 5 test -s "$file" || fail "no $file"
-[[ "$(head -c 18 "$file")" == "$(printf '%-18s' "$name")" ]] || fail "not the name: $(cat "$file")"
-score=$(od -An -t d4 -j 18 -N 4 "$file" | tr -d ' ') && ((score > 0)) || fail "score $score"
-say "$file holds '$name' with $score"
-# Exit, in the strip: 736 pixels from the window's left edge.
-xdotool mousemove --window "$window" 736 $((HEIGHT - 32)) click 1
-waitFor 10 bash -c "! kill -0 $velquist 2>/dev/null" || fail "Exit did not end the program"
-wait "$velquist" || fail "the program ended with status $?"
+enterName "Zoe Quist"
+holdsName "$player/data/Velquist/HScores.dt" "Zoe Quist"
+exitGame
 for sound in hit.wav default.wav; do
     grep -qF "\"$unpacked/usr/lib/velquist/$sound\"" "$artefacts/opened.log" || fail "$sound not opened"
 done

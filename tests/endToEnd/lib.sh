@@ -7,7 +7,9 @@
 #   shoot      a screenshot of the whole X screen, kept as an artefact;
 #   seen       a screenshot with more than so many pixels of the given colours in a region;
 #   startGame, newGame  start the game and wait for its window; press New Game and wait for the
-#              letters (both need scripts/lib/privateDisplay.sh).
+#              letters (both need scripts/lib/privateDisplay.sh);
+#   enterName, holdsName, exitGame  end the running game by typing and enter a name in the name
+#              box; check the high-score file for it; press Exit.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 testName=$(basename "$0" .sh)
@@ -83,4 +85,34 @@ newGame() {
     sleep 1.5 # the banner lasts about a second and a half
     waitFor 15 seen letters "$play" 80 "${letterColours[@]}" || fail "no letters appeared"
     xdotool mousemove --window "$window" 300 300 click 1
+}
+
+# Every letter key: a running game ends within seconds, with a score that earns the name box, in
+# which the name ($1) is entered.
+enterName() {
+    xdotool key --delay 40 {a..z}
+    nameBox=$(shown 120 '^High Score$') || fail "the game did not end with the name box"
+    waitFor 5 seen game-over "$top" 300 '#FF0000' || fail "no red game-over screen at the top"
+    timeout 5 xdotool windowactivate --sync "$nameBox" 2>/dev/null || true
+    xdotool type --delay 60 "$1"
+    sleep 0.3
+    shoot name-typed
+    xdotool key Return
+    waitFor 10 gone '^High Score$' || fail "the name box did not close"
+}
+
+# The high-score file ($1) holds the name ($2) padded with blanks to 18 bytes, then a score above
+# 0 (32 bits).
+holdsName() {
+    waitFor 5 test -s "$1" || fail "no $1"
+    [[ "$(head -c 18 "$1")" == "$(printf '%-18s' "$2")" ]] || fail "not the name: $(cat "$1")"
+    score=$(od -An -t d4 -j 18 -N 4 "$1" | tr -d ' ') && ((score > 0)) || fail "score $score"
+    say "$1 holds '$2' with $score"
+}
+
+# Exit, in the strip 736 pixels from the window's left edge: the program ends with status 0.
+exitGame() {
+    xdotool mousemove --window "$window" 736 $((HEIGHT - 32)) click 1
+    waitFor 15 bash -c "! kill -0 $velquist 2>/dev/null" || fail "Exit did not end the program"
+    wait "$velquist" || fail "the program ended with status $?"
 }

@@ -13,8 +13,8 @@ void useHeadlessPlatform() {
 }
 
 bool useFixedFonts() {
-    for (const char* file : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
-                             "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"}) {
+    for (const char* file :
+         {VELQUIST_FONT_FOLDER "/DejaVuSans.ttf", VELQUIST_FONT_FOLDER "/DejaVuSans-Bold.ttf"}) {
         if (QFontDatabase::addApplicationFont(file) < 0) {
             std::fprintf(stderr, "cannot load %s (package fonts-dejavu-core)\n", file);
             return false;

@@ -1,4 +1,4 @@
-#include "platform/x11AutoRepeat.h"
+#include "platform/keyboard.h"
 
 #include <QGuiApplication>
 #include <qguiapplication_platform.h>
@@ -6,6 +6,8 @@
 #include <X11/XKBlib.h>
 
 namespace platform {
+
+const std::uint32_t nativeScanCodeOffset = 8;
 
 void useDetectableAutoRepeat() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))

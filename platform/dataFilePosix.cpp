@@ -1,7 +1,5 @@
 #include "platform/dataFile.h"
 
-#include "platform/fileLock.h"
-
 #include <cerrno>
 #include <cstring>
 
@@ -15,6 +13,10 @@ namespace {
 
 constexpr mode_t newFileMode = 0666;   // permissions of a new file, before the umask
 constexpr mode_t newFolderMode = 0700; // a user's own data folder is theirs alone
+
+int descriptor(FileHandle handle) {
+    return static_cast<int>(handle);
+}
 
 FileStatus failure(int error) {
     return FileStatus{FileStatus::failed, std::strerror(error)};
@@ -33,15 +35,15 @@ int makeFoldersFor(const std::string& path) {
 } // namespace
 
 DataFile::~DataFile() {
-    if (fd >= 0)
-        ::close(fd);
+    if (handle != noFile)
+        ::close(descriptor(handle));
 }
 
 // Non-blocking, so that a pipe in the file's place cannot hang the program.
 FileStatus DataFile::openToRead(const std::string& path) {
     this->path = path;
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd >= 0)
+    handle = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (handle != noFile)
         return {};
     return errno == ENOENT ? FileStatus{FileStatus::missing, {}} : failure(errno);
 }
@@ -51,20 +53,20 @@ FileStatus DataFile::openToRead(const std::string& path) {
 FileStatus DataFile::openToUpdate(const std::string& path) {
     this->path = path;
     constexpr int flags = O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK;
-    fd = ::open(path.c_str(), flags | O_EXCL, newFileMode);
-    if (fd < 0 && errno == ENOENT) {
+    handle = ::open(path.c_str(), flags | O_EXCL, newFileMode);
+    if (handle == noFile && errno == ENOENT) {
         if (const int error = makeFoldersFor(path))
             return failure(error);
-        fd = ::open(path.c_str(), flags | O_EXCL, newFileMode);
+        handle = ::open(path.c_str(), flags | O_EXCL, newFileMode);
     }
-    made = fd >= 0;
+    made = handle != noFile;
     if (!made && errno == EEXIST)
-        fd = ::open(path.c_str(), flags, newFileMode);
-    return fd >= 0 ? FileStatus{} : failure(errno);
+        handle = ::open(path.c_str(), flags, newFileMode);
+    return handle != noFile ? FileStatus{} : failure(errno);
 }
 
 FileStatus DataFile::lock(bool exclusive) {
-    switch (lockFile(fd, exclusive)) {
+    switch (lockFile(handle, exclusive)) {
     case FileLock::busy:
         return {FileStatus::busy, {}};
     case FileLock::failed:
@@ -73,7 +75,7 @@ FileStatus DataFile::lock(bool exclusive) {
         break;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0)
+    if (::fstat(descriptor(handle), &info) != 0)
         return failure(errno);
     if (S_ISDIR(info.st_mode))
         return failure(EISDIR);
@@ -88,7 +90,8 @@ FileStatus DataFile::read(std::string& bytes, std::size_t most) {
     bytes.assign(most, '\0');
     std::size_t got = 0;
     while (got < most) {
-        const ssize_t n = ::pread(fd, bytes.data() + got, most - got, static_cast<off_t>(got));
+        const ssize_t n =
+            ::pread(descriptor(handle), bytes.data() + got, most - got, static_cast<off_t>(got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -104,8 +107,8 @@ FileStatus DataFile::read(std::string& bytes, std::size_t most) {
 FileStatus DataFile::writeAtStart(std::span<const unsigned char> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n =
-            ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        const ssize_t n = ::pwrite(descriptor(handle), bytes.data() + done, bytes.size() - done,
+                                   static_cast<off_t>(done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -116,12 +119,12 @@ FileStatus DataFile::writeAtStart(std::span<const unsigned char> bytes) {
                                             " bytes could be written"};
         done += static_cast<std::size_t>(n);
     }
-    return ::fsync(fd) == 0 ? FileStatus{} : failure(errno);
+    return ::fsync(descriptor(handle)) == 0 ? FileStatus{} : failure(errno);
 }
 
 FileStatus DataFile::close() {
-    const int closing = fd;
-    fd = -1;
+    const int closing = descriptor(handle);
+    handle = noFile;
     return ::close(closing) == 0 ? FileStatus{} : failure(errno);
 }
 

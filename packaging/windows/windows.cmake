@@ -1,0 +1,75 @@
+# The program for 64-bit Windows: a windowed executable with its icon, manifest and version
+# information, installed in one folder with the Qt and compiler libraries it needs, and packed by
+# CPack into an NSIS installer, velquist-<version>-win64.exe, and a portable ZIP copy.
+
+set_target_properties(velquist PROPERTIES WIN32_EXECUTABLE ON)
+
+# The icon, drawn from the desktop icon at the sizes Explorer and the task bar ask for.
+set(iconFile ${CMAKE_CURRENT_BINARY_DIR}/velquist.ico)
+set(iconSizes 16 24 32 48 64 256)
+set(iconPictures)
+foreach(size ${iconSizes})
+    list(APPEND iconPictures ${CMAKE_CURRENT_BINARY_DIR}/icon/${size}.png)
+    add_custom_command(
+        OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/icon/${size}.png
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/icon
+        COMMAND rsvg-convert -w ${size} -h ${size} -o ${CMAKE_CURRENT_BINARY_DIR}/icon/${size}.png
+            ${CMAKE_CURRENT_SOURCE_DIR}/desktop/${appId}.svg
+        DEPENDS desktop/${appId}.svg)
+endforeach()
+add_custom_command(OUTPUT ${iconFile}
+    COMMAND convert ${iconPictures} ${iconFile}
+    DEPENDS ${iconPictures}
+    COMMENT "Drawing velquist.ico")
+set(manifestFile ${CMAKE_CURRENT_BINARY_DIR}/velquist.manifest)
+configure_file(packaging/windows/velquist.manifest ${manifestFile} @ONLY)
+configure_file(packaging/windows/velquist.rc.in ${CMAKE_CURRENT_BINARY_DIR}/velquist.rc @ONLY)
+target_sources(velquist PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/velquist.rc)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/velquist.rc PROPERTIES
+    OBJECT_DEPENDS "${iconFile};${manifestFile}")
+
+# One folder holds everything: the program, its sounds, the licence, and the libraries it loads.
+install(TARGETS velquist RUNTIME DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/hit.wav ${CMAKE_BINARY_DIR}/default.wav DESTINATION .)
+install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+set(qtBin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
+set(qtPlugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
+install(FILES ${qtBin}/Qt6Core.dll ${qtBin}/Qt6Gui.dll ${qtBin}/Qt6Widgets.dll DESTINATION .)
+install(FILES ${qtPlugins}/platforms/qwindows.dll DESTINATION platforms)
+install(FILES ${qtPlugins}/styles/qwindowsvistastyle.dll DESTINATION styles)
+# The compiler's run-time libraries, which Qt's libraries and the program link.
+foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+        OUTPUT_VARIABLE runtimePath OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${runtimePath}")
+        message(FATAL_ERROR "The compiler's ${runtime} was not found")
+    endif()
+    install(FILES ${runtimePath} DESTINATION .)
+endforeach()
+
+set(CPACK_PACKAGE_NAME velquist)
+set(CPACK_PACKAGE_VENDOR "The Velquist developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Velquist, a typing game")
+set(CPACK_PACKAGE_FILE_NAME velquist-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Velquist)
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Velquist)
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR NSIS ZIP)
+set(CPACK_PACKAGE_EXECUTABLES velquist Velquist) # the Start-menu shortcut
+set(CPACK_NSIS_DISPLAY_NAME Velquist)
+set(CPACK_NSIS_PACKAGE_NAME Velquist)
+set(CPACK_NSIS_INSTALLED_ICON_NAME velquist.exe)
+set(CPACK_NSIS_MUI_ICON ${iconFile})
+set(CPACK_NSIS_MUI_UNIICON ${iconFile})
+set(CPACK_NSIS_URL_INFO_ABOUT "https://github.com/velquist/velquist")
+# A 64-bit installer, which installs into the 64-bit Program Files and registers the uninstaller
+# in the 64-bit view of the registry, where "Installed apps" looks.
+set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS -XTarget\ amd64-unicode)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetRegView 64")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "SetRegView 64")
+set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_ARCHIVE_COMPONENT_INSTALL OFF)
+include(CPack)

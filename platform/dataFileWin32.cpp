@@ -1,0 +1,168 @@
+#include "platform/dataFile.h"
+
+#include <QString>
+
+#include <filesystem>
+#include <system_error>
+
+#include <windows.h>
+
+namespace platform {
+
+namespace {
+
+// Every copy opens the file letting the others read, write and delete it: the lock decides who
+// goes, and a copy whose first save failed can remove the file while another waits for it.
+constexpr DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+HANDLE win32(FileHandle handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+FileHandle ours(HANDLE handle) {
+    return reinterpret_cast<FileHandle>(handle);
+}
+
+std::wstring widePath(const std::string& path) {
+    return QString::fromStdString(path).toStdWString();
+}
+
+// The system's own words for an error, without the line break it ends them with.
+std::string messageOf(DWORD error) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString message = length ? QString::fromWCharArray(text, length).trimmed()
+                             : QStringLiteral("system error %1").arg(error);
+    ::LocalFree(text);
+    return message.toStdString();
+}
+
+FileStatus failure(DWORD error = ::GetLastError()) {
+    return FileStatus{FileStatus::failed, messageOf(error)};
+}
+
+bool isMissing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+} // namespace
+
+DataFile::~DataFile() {
+    if (handle != noFile)
+        ::CloseHandle(win32(handle));
+}
+
+FileStatus DataFile::openToRead(const std::string& path) {
+    this->path = path;
+    const HANDLE opened = ::CreateFileW(widePath(path).c_str(), GENERIC_READ, shareAll, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened != INVALID_HANDLE_VALUE) {
+        handle = ours(opened);
+        return {};
+    }
+    const DWORD error = ::GetLastError();
+    return isMissing(error) ? FileStatus{FileStatus::missing, {}} : failure(error);
+}
+
+// CREATE_NEW first tells whether this open makes the file, even when another copy makes it at the
+// same moment. Never truncated: writes go over the start and the rest stays.
+FileStatus DataFile::openToUpdate(const std::string& path) {
+    this->path = path;
+    const std::wstring wide = widePath(path);
+    const auto open = [&](DWORD disposition) {
+        return ::CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, shareAll, nullptr,
+                             disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE opened = open(CREATE_NEW);
+    if (opened == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_PATH_NOT_FOUND) {
+        std::error_code error;
+        std::filesystem::create_directories(std::filesystem::path(wide).parent_path(), error);
+        if (error)
+            return FileStatus{FileStatus::failed, error.message()};
+        opened = open(CREATE_NEW);
+    }
+    made = opened != INVALID_HANDLE_VALUE;
+    if (!made && ::GetLastError() == ERROR_FILE_EXISTS)
+        opened = open(OPEN_EXISTING);
+    if (opened == INVALID_HANDLE_VALUE)
+        return failure();
+    handle = ours(opened);
+    return {};
+}
+
+FileStatus DataFile::lock(bool exclusive) {
+    switch (lockFile(handle, exclusive)) {
+    case FileLock::busy:
+        return {FileStatus::busy, {}};
+    case FileLock::failed:
+        return failure();
+    case FileLock::held:
+        break;
+    }
+    if (::GetFileType(win32(handle)) != FILE_TYPE_DISK)
+        return {FileStatus::notRegular, {}};
+    FILE_STANDARD_INFO info{};
+    if (!::GetFileInformationByHandleEx(win32(handle), FileStandardInfo, &info, sizeof info))
+        return failure();
+    if (info.Directory)
+        return failure(ERROR_DIRECTORY);
+    // Another copy's first save failed while this one waited: the file is on its way out, or, where
+    // the system removes it at once, in no folder any more.
+    if (info.DeletePending || info.NumberOfLinks == 0)
+        return {FileStatus::removed, {}};
+    return {};
+}
+
+FileStatus DataFile::read(std::string& bytes, std::size_t most) {
+    bytes.assign(most, '\0');
+    std::size_t got = 0;
+    while (got < most) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(got);
+        DWORD n = 0;
+        if (!::ReadFile(win32(handle), bytes.data() + got, static_cast<DWORD>(most - got), &n,
+                        &at)) {
+            if (::GetLastError() == ERROR_HANDLE_EOF)
+                break;
+            return failure();
+        }
+        if (n == 0)
+            break; // a short file
+        got += n;
+    }
+    bytes.resize(got);
+    return {};
+}
+
+FileStatus DataFile::writeAtStart(std::span<const unsigned char> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(done);
+        DWORD n = 0;
+        if (!::WriteFile(win32(handle), bytes.data() + done,
+                         static_cast<DWORD>(bytes.size() - done), &n, &at))
+            return failure();
+        if (n == 0)
+            return {FileStatus::failed, "only " + std::to_string(done) + " of " +
+                                            std::to_string(bytes.size()) +
+                                            " bytes could be written"};
+        done += n;
+    }
+    return ::FlushFileBuffers(win32(handle)) ? FileStatus{} : failure();
+}
+
+FileStatus DataFile::close() {
+    const HANDLE closing = win32(handle);
+    handle = noFile;
+    return ::CloseHandle(closing) ? FileStatus{} : failure();
+}
+
+void DataFile::removeIfCreated() {
+    if (made)
+        ::DeleteFileW(widePath(path).c_str());
+}
+
+} // namespace platform

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# End-to-end test of the Windows build under Wine, in a fresh Wine prefix of the player's own (an
+# unprivileged user when run as root), with Xvfb, openbox and a PulseAudio of the test's own: the
+# NSIS installer made by CPack installs silently into Program Files, with its Start-menu shortcut
+# and its entry among the installed programs; the installed game, its folder read-only to the
+# player, is played with xdotool: each hit heard as a click through Wine's PulseAudio driver, a
+# held key hitting once, on its release, and the score in the name box landing in the player's
+# %APPDATA%\Velquist\HScores.dt. The portable ZIP copy, unpacked into a folder of the player's,
+# keeps its score beside the program. The silent uninstaller removes the program.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+needTools Xvfb openbox xdotool xprop import convert cpack makensis unzip setpriv pulseaudio pactl \
+    parec od awk
+source "$root/scripts/lib/privateDisplay.sh"
+source "$root/scripts/lib/privateSound.sh"
+[[ -x /usr/lib/wine/wine64 ]] || needTools wine64
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/package" >"$artefacts/cpack.log" ||
+    fail "cpack: $(tail -n3 "$artefacts/cpack.log")"
+installer=$(echo "$work"/package/velquist-*-win64.exe) portable=${installer%.exe}.zip
+[[ -f "$installer" && -f "$portable" ]] || fail "no velquist-<version>-win64.exe and .zip"
+say "$(basename "$installer"), $(basename "$portable")"
+
+# Wine as the player, in a prefix of the player's: Wine refuses a prefix another user owns.
+export WINEPREFIX="$player/wine" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+wine=("${asPlayer[@]}" WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wine64)
+drive="$WINEPREFIX/drive_c"
+installed="$drive/Program Files/Velquist"
+cp "$installer" "$portable" "$player/" && chmod a+r "$player"/velquist-*
+endWine() { "${asPlayer[@]}" WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; }
+trap 'chmod -R u+w "$installed" 2>/dev/null; endWine; endBackground' EXIT
+
+startDisplay 1024x768x24 || fail "Xvfb did not start"
+startWindowManager || fail "openbox did not start"
+startSound || fail "PulseAudio did not start"
+"${wine[@]}" wineboot --init >"$artefacts/wineboot.log" 2>&1 || fail "wineboot"
+"${wine[@]}" "Z:$player/$(basename "$installer")" /S >"$artefacts/install.log" 2>&1 ||
+    fail "the silent install ended with status $?"
+[[ -f "$installed/velquist.exe" && -f "$installed/hit.wav" && -f "$installed/Uninstall.exe" ]] ||
+    fail "not installed in Program Files: $(ls "$drive/Program Files")"
+compgen -G "$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Velquist/*.lnk" >/dev/null ||
+    fail "no Start-menu shortcut"
+uninstallKey='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velquist'
+"${wine[@]}" reg query "$uninstallKey" >"$artefacts/registry.log" 2>&1 ||
+    fail "not among the installed programs"
+say "installed: $(ls "$installed" | paste -sd ' ')"
+
+# The installed game, whose folder the player may not write.
+chmod -R a-w "$installed"
+startRecording "$artefacts/heard.raw" || fail "parec records nothing"
+startGame "${wine[@]}" 'C:\Program Files\Velquist\velquist.exe'
+shoot opened
+newGame
+xdotool key Insert
+# Letter keys held a second each in the paused game, until three hit: a held key changes nothing
+# until it is released, and then hits once. The moment of each release that hit is noted.
+hits=0
+for key in {a..z}; do
+    shoot "before-$key" && before=$shot
+    xdotool keydown "$key" sleep 1
+    shoot "held-$key"
+    cmp -s "$before" "$shot" || fail "holding $key changed the play area before its release"
+    at=$(recorded)
+    xdotool keyup "$key" sleep 0.3
+    shoot "released-$key"
+    cmp -s "$before" "$shot" || { echo "$at" >>"$artefacts/events" && ((++hits < 3)) || break; }
+done
+((hits > 0)) || fail "no key hit a letter"
+sleep 1
+sounds "$artefacts/heard.raw" >"$artefacts/sounds"
+heardAfter "$artefacts/sounds" "$artefacts/events" >"$artefacts/heard"
+say "$hits hits heard after (ms, s long): $(paste -sd, "$artefacts/heard")"
+! grep -q missed "$artefacts/heard" || fail "a hit was not heard"
+
+xdotool key Insert
+enterName "Zoe Quist"
+holdsName "$(echo "$drive"/users/*/AppData/Roaming/Velquist/HScores.dt)" "Zoe Quist"
+[[ ! -e "$installed/HScores.dt" ]] || fail "a score file in the read-only Program Files"
+exitGame
+
+# The portable copy, in a folder of the player's: its table lies beside it.
+"${asPlayer[@]}" unzip -q "$player/$(basename "$portable")" -d "$player/portable"
+copy=$(basename "$portable" .zip)
+startGame "${wine[@]}" "Z:$player/portable/$copy/velquist.exe"
+newGame
+enterName "Ada Portable"
+holdsName "$player/portable/$copy/HScores.dt" "Ada Portable"
+exitGame
+
+chmod -R u+w "$installed"
+"${wine[@]}" 'C:\Program Files\Velquist\Uninstall.exe' /S >"$artefacts/uninstall.log" 2>&1 ||
+    fail "the silent uninstall ended with status $?"
+waitFor 30 test ! -e "$installed/velquist.exe" || fail "the uninstaller left the program"
+! "${wine[@]}" reg query "$uninstallKey" >/dev/null 2>&1 || fail "still among the installed programs"
+say "passed; screenshots and the recording in $artefacts"
