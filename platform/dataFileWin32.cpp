@@ -103,14 +103,28 @@ FileStatus DataFile::lock(bool exclusive) {
     }
     if (::GetFileType(win32(handle)) != FILE_TYPE_DISK)
         return {FileStatus::notRegular, {}};
-    FILE_STANDARD_INFO info{};
-    if (!::GetFileInformationByHandleEx(win32(handle), FileStandardInfo, &info, sizeof info))
+    BY_HANDLE_FILE_INFORMATION open{};
+    if (!::GetFileInformationByHandle(win32(handle), &open))
         return failure();
-    if (info.Directory)
+    if (open.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return failure(ERROR_DIRECTORY);
-    // Another copy's first save failed while this one waited: the file is on its way out, or, where
-    // the system removes it at once, in no folder any more.
-    if (info.DeletePending || info.NumberOfLinks == 0)
+    // Another copy's first save failed while this one waited: its path leads to no file now, to
+    // another one, or to one on its way out, which only this copy's handle keeps.
+    const HANDLE there = ::CreateFileW(widePath(path).c_str(), 0, shareAll, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (there == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        return isMissing(error) || error == ERROR_ACCESS_DENIED
+                   ? FileStatus{FileStatus::removed, {}}
+                   : failure(error);
+    }
+    BY_HANDLE_FILE_INFORMATION atPath{};
+    const bool known = ::GetFileInformationByHandle(there, &atPath);
+    ::CloseHandle(there);
+    if (!known)
+        return failure();
+    if (atPath.dwVolumeSerialNumber != open.dwVolumeSerialNumber ||
+        atPath.nFileIndexHigh != open.nFileIndexHigh || atPath.nFileIndexLow != open.nFileIndexLow)
         return {FileStatus::removed, {}};
     return {};
 }
@@ -160,9 +174,16 @@ FileStatus DataFile::close() {
     return ::CloseHandle(closing) ? FileStatus{} : failure();
 }
 
+// A removed file keeps its name until every handle on it is closed (on Windows before its POSIX
+// deletes, and under Wine): renamed first, it leaves the name at once, so that a copy waiting for
+// the lock finds it gone, and the next save makes a new one.
 void DataFile::removeIfCreated() {
-    if (made)
-        ::DeleteFileW(widePath(path).c_str());
+    if (!made)
+        return;
+    const std::wstring name = widePath(path);
+    const std::wstring leaving = name + L".removed-" + std::to_wstring(::GetCurrentProcessId());
+    const bool renamed = ::MoveFileExW(name.c_str(), leaving.c_str(), MOVEFILE_REPLACE_EXISTING);
+    ::DeleteFileW(renamed ? leaving.c_str() : name.c_str());
 }
 
 } // namespace platform

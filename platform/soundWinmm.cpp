@@ -2,8 +2,9 @@
 
 #include <QString>
 
-#include <mmsystem.h>
 #include <windows.h>
+
+#include <mmsystem.h> // needs windows.h first
 
 namespace platform {
 

@@ -25,4 +25,8 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # written into the host's desktop.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 mkdir -p "$WINEPREFIX"
+# Wine's windows need an X display even when Qt draws off screen: Qt's event loop has a hidden one.
+if [[ -z ${DISPLAY:-} ]]; then
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24 -nolisten tcp" "$wine" "$@"
+fi
 exec "$wine" "$@"

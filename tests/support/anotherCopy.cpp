@@ -1,8 +1,8 @@
 // Another copy of the game at work on a shared "HScores.dt", as a process of its own, which the
 // high-score tests start through AnotherCopy (anotherCopy.h):
 //   hold FILE shared|exclusive [MS]  takes the file's lock and says "held"; keeps it until killed,
-//                                    or for MS milliseconds and then removes the file, as a copy
-//                                    whose first save failed does
+//                                    or for MS milliseconds and then removes the file it made, as a
+//                                    copy whose first save failed does
 //   save FILE FIRST STEP LAST        says "ready", waits for a line, then adds the scores FIRST,
 //                                    FIRST + STEP, ... LAST through the table, each named by itself
 //   rewrite FILE                     writes tables of ten like entries over the file, the score
@@ -12,7 +12,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -34,7 +33,7 @@ int hold(const std::string& path, bool exclusive, int removeAfterMs) {
         for (;;)
             std::this_thread::sleep_for(std::chrono::hours(1));
     std::this_thread::sleep_for(std::chrono::milliseconds(removeAfterMs));
-    std::filesystem::remove(path);
+    file.removeIfCreated();
     return 0;
 }
 
