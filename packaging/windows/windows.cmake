@@ -65,7 +65,7 @@ set(CPACK_NSIS_MUI_UNIICON ${iconFile})
 set(CPACK_NSIS_URL_INFO_ABOUT "https://github.com/velquist/velquist")
 # A 64-bit installer, which installs into the 64-bit Program Files and registers the uninstaller
 # in the 64-bit view of the registry, where "Installed apps" looks.
-set(CPACK_NSIS_EXECUTABLE_PRE_ARGUMENTS -XTarget\ amd64-unicode)
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "SetRegView 64")
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "SetRegView 64")

@@ -77,11 +77,13 @@ startGame() {
 }
 maximised() { xprop -id "$window" _NET_WM_STATE | grep MAXIMIZED_VERT | grep -q MAXIMIZED_HORZ; }
 
-# New Game (in the strip, 556 pixels from the left, 32 above the bottom), its banner, its letters;
-# then a click in the play area gives it the keyboard focus and does nothing else.
+# New Game (in the strip, 556 pixels from the left, 32 above the bottom), its banner within
+# $bannerWait seconds (1 by default), its letters; then a click in the play area gives it the
+# keyboard focus and does nothing else.
 newGame() {
     xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1
-    waitFor 1 seen banner "$top" 300 '#00FF00' || fail "no green banner at the top of the play area"
+    waitFor "${bannerWait:-1}" seen banner "$top" 300 '#00FF00' ||
+        fail "no green banner at the top of the play area"
     sleep 1.5 # the banner lasts about a second and a half
     waitFor 15 seen letters "$play" 80 "${letterColours[@]}" || fail "no letters appeared"
     xdotool mousemove --window "$window" 300 300 click 1
@@ -94,6 +96,7 @@ enterName() {
     nameBox=$(shown 120 '^High Score$') || fail "the game did not end with the name box"
     waitFor 5 seen game-over "$top" 300 '#FF0000' || fail "no red game-over screen at the top"
     timeout 5 xdotool windowactivate --sync "$nameBox" 2>/dev/null || true
+    xdotool key ctrl+a BackSpace # letter keys typed after the game ended went into the box
     xdotool type --delay 60 "$1"
     sleep 0.3
     shoot name-typed

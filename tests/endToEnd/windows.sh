@@ -27,8 +27,8 @@ wine=("${asPlayer[@]}" WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wine64)
 drive="$WINEPREFIX/drive_c"
 installed="$drive/Program Files/Velquist"
 cp "$installer" "$portable" "$player/" && chmod a+r "$player"/velquist-*
-endWine() { "${asPlayer[@]}" WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true; }
-trap 'chmod -R u+w "$installed" 2>/dev/null; endWine; endBackground' EXIT
+endWine() { timeout 20 "${asPlayer[@]}" WINEPREFIX="$WINEPREFIX" /usr/lib/wine/wineserver -k || true; }
+trap 'chmod -R u+w "$installed" 2>/dev/null || true; endWine; endBackground' EXIT
 
 startDisplay 1024x768x24 || fail "Xvfb did not start"
 startWindowManager || fail "openbox did not start"
@@ -45,7 +45,9 @@ uninstallKey='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velquist'
     fail "not among the installed programs"
 say "installed: $(ls "$installed" | paste -sd ' ')"
 
-# The installed game, whose folder the player may not write.
+# The installed game, whose folder the player may not write. Wine loads its sound driver at the
+# game's first sound, New Game's, which delays the first banner.
+bannerWait=5
 chmod -R a-w "$installed"
 startRecording "$artefacts/heard.raw" || fail "parec records nothing"
 startGame "${wine[@]}" 'C:\Program Files\Velquist\velquist.exe'
