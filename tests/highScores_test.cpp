@@ -1,10 +1,10 @@
 // The High Scores window and its file "HScores.dt", shared by copies of the game.
 #include "platform/appPath.h"
 #include "platform/fileLock.h"
-#include "support/anotherCopy.h"
 #include "support/highScoreFixture.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTimer>
 
 #include <set>
@@ -12,7 +12,27 @@
 using namespace highScoreTable;
 using namespace std::chrono_literals;
 
-// Another copy holding the file's lock, with this copy's lock waits short.
+// Another copy of the game, a process of its own (support/anotherCopy.cpp), ended with its scope.
+class AnotherCopy {
+  public:
+    explicit AnotherCopy(const QStringList& arguments) {
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QCoreApplication::applicationDirPath() + "/velquist_anotherCopy", arguments);
+        EXPECT_TRUE(process.waitForStarted()) << process.errorString().toStdString();
+    }
+    ~AnotherCopy() {
+        process.kill();
+        process.waitForFinished();
+    }
+    void waitToSay(const QByteArray& word) {
+        while (!process.canReadLine() && process.waitForReadyRead(30000)) {
+        }
+        EXPECT_EQ(process.readLine().trimmed(), word);
+    }
+    QProcess process;
+};
+
+// Another copy holding the file's lock, while this copy's lock waits are short.
 struct LockHolder : AnotherCopy {
     LockHolder(const std::string& file, const char* lock, QStringList more = {})
         : AnotherCopy(QStringList{"hold", QString::fromStdString(file), lock} + more) {
@@ -128,12 +148,12 @@ TEST_F(HighScores, ReadsWhileAnotherCopyWritesSeeOnlyWholeTables) {
 TEST_F(HighScores, TwoProcessesSavingAtOnceLeaveTheTenBestOfBoth) {
     AnotherCopy falling({"save", QString::fromStdString(file), "601", "-2", "2"});
     falling.waitToSay("ready");
-    falling.tell("go");
+    falling.process.write("go\n");
     ScoreFile shared{file};
     ScoreTable table{};
     for (std::int32_t score = 2; score <= 600; score += 2)
         addScore(shared, table, score, storedName(std::to_string(score)));
-    EXPECT_TRUE(falling.finish());
+    EXPECT_TRUE(falling.process.waitForFinished(60000) && falling.process.exitCode() == 0);
     Entries best; // 601 down to 592
     for (std::int32_t score = 601; score > 591; --score)
         best.emplace_back(Player{"", std::to_string(score), ""}, score);
