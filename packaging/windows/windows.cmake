@@ -32,20 +32,38 @@ set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/velquist.rc PROPERTIES
 install(TARGETS velquist RUNTIME DESTINATION .)
 install(FILES ${CMAKE_BINARY_DIR}/hit.wav ${CMAKE_BINARY_DIR}/default.wav DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+# The libraries it loads, stripped of their symbols on the way (the compiler's own carry 20 MB):
+# Qt's, the Windows platform plugin and style, and the compiler's run-time libraries, which Qt's
+# libraries and the program link. Each goes into the folder given before it.
 set(qtBin ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS})
 set(qtPlugins ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS})
-install(FILES ${qtBin}/Qt6Core.dll ${qtBin}/Qt6Gui.dll ${qtBin}/Qt6Widgets.dll DESTINATION .)
-install(FILES ${qtPlugins}/platforms/qwindows.dll DESTINATION platforms)
-install(FILES ${qtPlugins}/styles/qwindowsvistastyle.dll DESTINATION styles)
-# The compiler's run-time libraries, which Qt's libraries and the program link.
+set(libraries . ${qtBin}/Qt6Core.dll ${qtBin}/Qt6Gui.dll ${qtBin}/Qt6Widgets.dll
+    platforms ${qtPlugins}/platforms/qwindows.dll styles ${qtPlugins}/styles/qwindowsvistastyle.dll
+    .)
 foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
         OUTPUT_VARIABLE runtimePath OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(NOT IS_ABSOLUTE "${runtimePath}")
         message(FATAL_ERROR "The compiler's ${runtime} was not found")
     endif()
-    install(FILES ${runtimePath} DESTINATION .)
+    list(APPEND libraries ${runtimePath})
 endforeach()
+set(strippedLibraries)
+foreach(library ${libraries})
+    if(NOT library MATCHES "\\.dll$")
+        set(folder ${library})
+        continue()
+    endif()
+    get_filename_component(name ${library} NAME)
+    set(stripped ${CMAKE_CURRENT_BINARY_DIR}/libraries/${folder}/${name})
+    add_custom_command(OUTPUT ${stripped}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/libraries/${folder}
+        COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${stripped} ${library}
+        DEPENDS ${library})
+    list(APPEND strippedLibraries ${stripped})
+    install(FILES ${stripped} DESTINATION ${folder})
+endforeach()
+add_custom_target(windowsLibraries ALL DEPENDS ${strippedLibraries})
 
 set(CPACK_PACKAGE_NAME velquist)
 set(CPACK_PACKAGE_VENDOR "The Velquist developers")
