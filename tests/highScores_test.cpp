@@ -3,11 +3,8 @@
 #include "platform/fileLock.h"
 #include "support/highScoreFixture.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QTimer>
-
-#include <set>
 
 using namespace highScoreTable;
 using namespace std::chrono_literals;
@@ -113,34 +110,6 @@ TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresThroughARemovalAndALo
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 300}, {bo, 200}}));
     const std::string removed = writeFailureMessage(file, "another copy of the game removed it");
     EXPECT_EQ(warnings(), (Texts{removed, lockBusyMessage(file), lockBusyMessage(file)}));
-}
-
-// A window rereading the file while another copy writes it over and over sees only tables that
-// were written whole, each ten entries of one score.
-TEST_F(HighScores, ReadsWhileAnotherCopyWritesSeeOnlyWholeTables) {
-    // In memory where there is such a place, so that a write costs little and reads and writes
-    // interleave closely.
-    const QTemporaryDir memory(QDir("/dev/shm").exists() ? "/dev/shm/velquist-XXXXXX"
-                                                         : QDir::tempPath() + "/velquist-XXXXXX");
-    platform::setAppPathForTesting(memory.path().toStdString());
-    file = memory.path().toStdString() + "/HScores.dt";
-    ScoreTable table;
-    table.fill(HighScore{storedName("1"), 1});
-    ASSERT_TRUE(writeFile(file, table).written);
-    AnotherCopy writer({"rewrite", QString::fromStdString(file)});
-    writer.waitToSay("writing");
-    frmHigh high(nullptr);
-    std::set<std::string> seen;
-    // Until the reads have met 30 tables: they went on among the writes.
-    for (int i = 0; seen.size() < 30 && i < 20000; ++i) {
-        high.show();
-        const Rows rows = rowsOf(high);
-        high.hide();
-        EXPECT_NE(rows[0].second, "");
-        EXPECT_EQ(rows, Rows(10, {rows[0].second, rows[0].second}));
-        seen.insert(rows[0].second);
-    }
-    EXPECT_EQ(seen.size(), 30u);
 }
 
 // Two copies saving at once, one the even scores up to 600 rising, the other the odd ones from 601

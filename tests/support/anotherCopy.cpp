@@ -3,8 +3,6 @@
 //                                    or MS milliseconds and then removes the file it made
 //   save FILE FIRST STEP LAST        says "ready", waits for a line, then adds the scores FIRST,
 //                                    FIRST + STEP, ... LAST, each named by itself
-//   rewrite FILE                     writes tables of ten like entries over the file, the score
-//                                    rising each time, and says "writing" after the first
 #include "forms/highScoreTable.h"
 #include "platform/dataFile.h"
 
@@ -34,14 +32,6 @@ int main(int argc, char* argv[]) {
         const int first = std::stoi(argv[3]), step = std::stoi(argv[4]), last = std::stoi(argv[5]);
         for (int score = first; step > 0 ? score <= last : score >= last; score += step)
             addScore(shared, table, score, storedName(std::to_string(score)));
-    } else if (role == "rewrite") {
-        ScoreTable table;
-        for (std::int32_t score = 2;; ++score) {
-            table.fill(HighScore{storedName(std::to_string(score)), score});
-            writeFile(path, table);
-            if (score == 2)
-                std::cout << "writing" << std::endl;
-        }
     } else {
         std::cerr << "usage: see the top of anotherCopy.cpp\n";
         return 2;
