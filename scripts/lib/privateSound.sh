@@ -12,7 +12,9 @@
 #   heardAfter      given a file of sounds and one of events (moments in the recording, in
 #                   seconds, in order), the sound that follows each event: how many milliseconds
 #                   after it the sound starts and how many seconds it lasts, or "missed". Each
-#                   sound follows one event at most, the first after it in time.
+#                   sound follows one event at most, the first after it in time; a sound may start
+#                   up to 20 ms before its event (a negative figure), the recording's own jitter:
+#                   the sink mixes a new stream's first buffer ahead of the moment parec is at.
 
 soundRate=8000 # samples a second in a recording
 soundOn=2000   # peak that starts a sound: about -24 dB of full scale
@@ -74,7 +76,7 @@ sounds() {
 
 heardAfter() {
     awk 'FNR == NR { start[++count] = $1; length_[count] = $2; next }
-        { while (n < count && start[n + 1] < $1) n++
+        { while (n < count && start[n + 1] < $1 - 0.02) n++
           if (n == count) { print "missed"; next }
           n++
           printf "%.0f %.3f\n", 1000 * (start[n] - $1), length_[n] }' "$1" "$2"
