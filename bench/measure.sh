@@ -7,7 +7,7 @@
 #   - the peak memory (VmHWM);
 # and at the end the median of the runs.
 #
-#   bash scripts/measure.sh [build-folder]        (default build; build it first, optimised)
+#   bash bench/measure.sh [build-folder]        (default build; build it first, optimised)
 #
 # MEASURE_RUNS (default 3), MEASURE_PLAY_SECONDS (20) and MEASURE_PAUSE_SECONDS (10) change the
 # number of runs and the measured times.
