@@ -21,8 +21,10 @@ namespace {
 // the wake-ups of 512 frames while the output is open.
 constexpr int bufferFrames = 1024;
 // Milliseconds of silence after which the output is closed: a sound server keeps a program with
-// an open stream waking dozens of times a second even when it plays nothing.
-constexpr int idleCloseMs = 2000;
+// an open stream waking dozens of times a second even when it plays nothing, and at this pace
+// of typing an open stream costs more than opening it again for the next hit (bench/measure.sh).
+// Hits closer together share one stream.
+constexpr int idleCloseMs = 250;
 
 // Effects through SDL_mixer on one channel, so that a new effect cuts the one before and the last
 // plays to its end; mixed on the mixer's own thread, so playing never waits. The output is opened
