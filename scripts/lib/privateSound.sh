@@ -1,8 +1,9 @@
 # Sourced after scripts/lib/privateDisplay.sh (its $work, $pids and their clean-up) by the scripts
 # that play the game's sounds through a sound server of their own. Gives them:
-#   startSound      starts PulseAudio with one null sink, "velquist", in $work/sound, and exports
-#                   PULSE_SERVER for the programs started after it; answers non-zero, with the
-#                   server's log on stderr, if it does not take clients;
+#   startSound      starts PulseAudio with one null sink, "velquist", in $work/sound (or the folder
+#                   of $work named), sets $soundPid and exports PULSE_SERVER for the programs
+#                   started after it; answers non-zero, with the server's log on stderr, if it
+#                   does not take clients;
 #   startRecording  records the sink's monitor into the file given: raw 16-bit mono samples at
 #                   $soundRate a second, starting only once the recording runs;
 #   recorded        how many seconds the recording holds so far;
@@ -21,7 +22,7 @@ soundOn=2000   # peak that starts a sound: about -24 dB of full scale
 soundOff=300   # peak below which a sound is over: about -40 dB
 
 startSound() {
-    local folder="$work/sound"
+    local folder="$work/${1:-sound}"
     mkdir -p "$folder/run" "$folder/state" "$folder/config"
     # Everything the server reads and writes in its own folder: no user's or system's set-up.
     # -n: no default script, only the modules named; the null sink never rewinds what it has
@@ -33,6 +34,7 @@ startSound() {
         --load="module-null-sink sink_name=velquist norewinds=1" \
         --load="module-native-protocol-unix auth-anonymous=1 socket=$folder/native" \
         2>"$folder/pulse.log" &
+    soundPid=$!
     pids+=($!)
     PULSE_SERVER="unix:$folder/native"
     export PULSE_SERVER
