@@ -43,7 +43,15 @@ class MixerSound final : public SoundOutput {
         idleClose.setInterval(idleCloseMs);
         QObject::connect(&idleClose, &QTimer::timeout, [this] { closeWhenQuiet(); });
         wanted.insert(defaultSoundFile());
-        starting = std::thread([this] { initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0; });
+        starting = std::thread([this] {
+            initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+            // Nothing to play on (ALSA with no card): the subsystem is not left watching for
+            // devices until the first effect, which tries once more.
+            if (initialised && SDL_GetNumAudioDevices(0) <= 0) {
+                SDL_QuitSubSystem(SDL_INIT_AUDIO);
+                initialised = false;
+            }
+        });
     }
 
     ~MixerSound() override {
@@ -95,6 +103,8 @@ class MixerSound final : public SoundOutput {
         if (opened || failed)
             return opened;
         tried = true;
+        if (!initialised)
+            initialised = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
         opened = initialised && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, bufferFrames) == 0;
         if (!opened) {
             failed = true;
