@@ -51,6 +51,7 @@ class MixerSound final : public SoundOutput {
                 SDL_QuitSubSystem(SDL_INIT_AUDIO);
                 initialised = false;
             }
+            SDL_TLSCleanup(); // SDL's error text for this thread, which SDL did not start
         });
     }
 
@@ -138,7 +139,10 @@ class MixerSound final : public SoundOutput {
             return;
         }
         opened = false;
-        closing = std::thread(Mix_CloseAudio);
+        closing = std::thread([] {
+            Mix_CloseAudio();
+            SDL_TLSCleanup();
+        });
     }
 
     void finishClosing() {
