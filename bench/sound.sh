@@ -22,7 +22,7 @@ sleep 1
 "$bench" --benchmark_filter='playSoundReturns|waveOutGetNumDevs'
 sounds "$work/heard.raw" >"$work/sounds"
 awk -v rate="$soundRate" '{ print $1 / 2 / rate }' "$work/heard.raw.plays" >"$work/hits"
-# Twelve hits a third of a second apart, then twelve each after the output closed when idle.
+# Twelve hits 150 ms apart, then twelve each after the output closed when idle.
 heardAfter "$work/sounds" "$work/hits" >"$work/heard"
 for part in "1,12p quick" "13,24p after idle"; do
     sed -n "${part%% *}" "$work/heard" | sort -n | awk -v name="${part#* }" '
