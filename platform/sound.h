@@ -14,11 +14,12 @@ class SoundOutput {
     // Starts the file in place of the sound playing and returns at once. False, leaving the sound
     // playing alone, when the file is missing or cannot be played.
     virtual bool play(const std::string& path) = 0;
-    // Loads a file ahead of its first play, so that it starts without delay.
+    // Has a file decoded whenever the output opens, so that its first play starts without delay.
     virtual void preload(const std::string& path) { (void)path; }
 };
 
-// The output in use: the system's, made on first use, unless another was installed.
+// The output in use, unless another was installed: the system's, made on first use. Linux's, the
+// mixer's, keeps its stream open only while effects play.
 SoundOutput& soundOutput();
 
 // The system's own output; each platform has its own.

@@ -1,8 +1,9 @@
 # Sourced after scripts/lib/privateDisplay.sh (its $work, $pids and their clean-up) by the scripts
 # that play the game's sounds through a sound server of their own. Gives them:
-#   startSound      starts PulseAudio with one null sink, "velquist", in $work/sound, and exports
-#                   PULSE_SERVER for the programs started after it; answers non-zero, with the
-#                   server's log on stderr, if it does not take clients;
+#   startSound      starts PulseAudio with one null sink, "velquist", in $work/sound (or the folder
+#                   of $work named), sets $soundPid and exports PULSE_SERVER for the programs
+#                   started after it; answers non-zero, with the server's log on stderr, if it
+#                   does not take clients;
 #   startRecording  records the sink's monitor into the file given: raw 16-bit mono samples at
 #                   $soundRate a second, starting only once the recording runs;
 #   recorded        how many seconds the recording holds so far;
@@ -12,14 +13,16 @@
 #   heardAfter      given a file of sounds and one of events (moments in the recording, in
 #                   seconds, in order), the sound that follows each event: how many milliseconds
 #                   after it the sound starts and how many seconds it lasts, or "missed". Each
-#                   sound follows one event at most, the first after it in time.
+#                   sound follows one event at most, the first after it in time; a sound may start
+#                   up to 20 ms before its event (a negative figure), the recording's own jitter:
+#                   the sink mixes a new stream's first buffer ahead of the moment parec is at.
 
 soundRate=8000 # samples a second in a recording
 soundOn=2000   # peak that starts a sound: about -24 dB of full scale
 soundOff=300   # peak below which a sound is over: about -40 dB
 
 startSound() {
-    local folder="$work/sound"
+    local folder="$work/${1:-sound}"
     mkdir -p "$folder/run" "$folder/state" "$folder/config"
     # Everything the server reads and writes in its own folder: no user's or system's set-up.
     # -n: no default script, only the modules named; the null sink never rewinds what it has
@@ -31,6 +34,7 @@ startSound() {
         --load="module-null-sink sink_name=velquist norewinds=1" \
         --load="module-native-protocol-unix auth-anonymous=1 socket=$folder/native" \
         2>"$folder/pulse.log" &
+    soundPid=$!
     pids+=($!)
     PULSE_SERVER="unix:$folder/native"
     export PULSE_SERVER
@@ -74,7 +78,7 @@ sounds() {
 
 heardAfter() {
     awk 'FNR == NR { start[++count] = $1; length_[count] = $2; next }
-        { while (n < count && start[n + 1] < $1) n++
+        { while (n < count && start[n + 1] < $1 - 0.02) n++
           if (n == count) { print "missed"; next }
           n++
           printf "%.0f %.3f\n", 1000 * (start[n] - $1), length_[n] }' "$1" "$2"
