@@ -24,6 +24,12 @@ struct FileStatus {
     std::string reason; // the system's words when failed
 
     explicit operator bool() const { return outcome == ok; }
+
+    // A write the system ended before the last byte without saying why.
+    static FileStatus shortWrite(std::size_t done, std::size_t total) {
+        return {failed, "only " + std::to_string(done) + " of " + std::to_string(total) +
+                            " bytes could be written"};
+    }
 };
 
 // One open data file; closed when it goes out of scope, so that every early return releases it

@@ -114,9 +114,7 @@ FileStatus DataFile::writeAtStart(std::span<const unsigned char> bytes) {
         if (n < 0)
             return failure(errno);
         if (n == 0)
-            return {FileStatus::failed, "only " + std::to_string(done) + " of " +
-                                            std::to_string(bytes.size()) +
-                                            " bytes could be written"};
+            return FileStatus::shortWrite(done, bytes.size());
         done += static_cast<std::size_t>(n);
     }
     return ::fsync(descriptor(handle)) == 0 ? FileStatus{} : failure(errno);

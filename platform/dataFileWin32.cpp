@@ -160,9 +160,7 @@ FileStatus DataFile::writeAtStart(std::span<const unsigned char> bytes) {
                          static_cast<DWORD>(bytes.size() - done), &n, &at))
             return failure();
         if (n == 0)
-            return {FileStatus::failed, "only " + std::to_string(done) + " of " +
-                                            std::to_string(bytes.size()) +
-                                            " bytes could be written"};
+            return FileStatus::shortWrite(done, bytes.size());
         done += n;
     }
     return ::FlushFileBuffers(win32(handle)) ? FileStatus{} : failure();
