@@ -29,11 +29,12 @@ void setAppPathForTesting(const std::string& folder) {
         overriddenFolder.pop_back();
 }
 
+// The file beside the program is named with the system's own separator, "\HScores.dt" on Windows.
 // A file there that cannot be written, or a folder that takes no new file, sends the user to
 // their own folder, as a read-only file system does, even for root.
 DataFilePlace dataFilePlace(const std::string& fileName) {
     const std::string folder = appPath();
-    const std::string beside = folder + '/' + fileName;
+    const std::string beside = folder + QDir::separator().toLatin1() + fileName;
     if (mayWriteOrCreate(beside, folder))
         return {beside, {}};
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

@@ -5,6 +5,8 @@
 #include "support/gameFixture.h"
 #include "support/scoreFile.h"
 
+#include <QDir>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,5 +64,5 @@ class HighScores : public GameFixture {
         return texts;
     }
 
-    std::string file = folderPath() + "/HScores.dt";
+    std::string file = folderPath() + QDir::separator().toLatin1() + "HScores.dt";
 };
