@@ -16,9 +16,9 @@ bool mayWriteOrCreate(const std::string& file, const std::string& folder) {
     if (opened == INVALID_HANDLE_VALUE) {
         if (::GetLastError() != ERROR_FILE_NOT_FOUND)
             return false;
-        const std::wstring probe = QString::fromStdString(folder + "/.velquist-%1")
-                                       .arg(::GetCurrentProcessId())
-                                       .toStdWString();
+        const std::wstring probe =
+            QString::fromStdString(folder + "/.velquist-" + std::to_string(::GetCurrentProcessId()))
+                .toStdWString();
         opened = ::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     }
