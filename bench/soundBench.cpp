@@ -1,8 +1,8 @@
-// PlaySoundA with the real output, SDL_mixer over the sound server SDL finds: how long the call
-// takes to return for the hit file, and for the missing level file, which plays the default sound
-// in its place; the device check that comes before every effect; and hits played 150 ms apart
-// (the output stays open between them) or three seconds apart (each after the output closed when
-// idle), while bench/sound.sh records the server, to find how long each takes to be heard.
+// PlaySoundA with the real output, the sound server's sample cache: how long the call takes to
+// return for the hit file, and for the missing level file, which plays the default sound in its
+// place; the device check that comes before every effect; and hits played 150 ms apart or three
+// seconds apart (each after a quiet time, as the first hit after a pause), while bench/sound.sh
+// records the server, to find how long each takes to be heard.
 #include "game/gameCode.h"
 #include "platform/appPath.h"
 #include "support/soundAPI.h"
@@ -52,7 +52,7 @@ BENCHMARK(waveOutGetNumDevs);
 
 // Each hit is noted, before it is played, as the size in bytes of the recording named by
 // VELQUIST_RECORDING, one a line in that name followed by ".plays". Timed: the call alone. Between
-// hits the application's events run, the output's idle close among them.
+// hits the application's events run.
 void hitHeard(benchmark::State& state) {
     const char* recording = std::getenv("VELQUIST_RECORDING");
     if (!recording) {

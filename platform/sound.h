@@ -18,14 +18,15 @@ class SoundOutput {
     virtual void preload(const std::string& path) { (void)path; }
 };
 
-// The output in use, unless another was installed: the system's, made on first use. Linux's, the
-// mixer's, keeps its stream open only while effects play.
+// The output in use, unless another was installed: the system's, made on first use. Linux's plays
+// from the sound server's sample cache, with no stream of its own; where no server runs, through
+// SDL_mixer, whose stream is open only while effects play.
 SoundOutput& soundOutput();
 
 // The system's own output; each platform has its own.
 std::unique_ptr<SoundOutput> makeSystemSoundOutput();
 
-// Installs another output (tests record what was played); nullptr restores the mixer's.
+// Installs another output (tests record what was played); nullptr restores the system's.
 void setSoundOutput(SoundOutput* output);
 
 // The program's own default sound: its folder followed by "/default.wav".

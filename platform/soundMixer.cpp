@@ -1,4 +1,4 @@
-#include "platform/sound.h"
+#include "platform/soundMixer.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -181,7 +181,7 @@ class MixerSound final : public SoundOutput {
 
 } // namespace
 
-std::unique_ptr<SoundOutput> makeSystemSoundOutput() {
+std::unique_ptr<SoundOutput> makeMixerSound() {
     return std::make_unique<MixerSound>();
 }
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The built game heard through a PulseAudio of its own, its sink recorded, under Xvfb: New Game's
-# chime at once (the Windows level sound is missing), a click for every hit, no stream of the game's
-# once it is quiet, and nothing after Game > Sound. Hits are made in a paused game (a key hits, no
+# chime at once (the Windows level sound is missing), a click for every hit, nothing of the game's
+# playing on the server once it is quiet, and nothing after Game > Sound. Hits are made in a paused game (a key hits, no
 # level ends or begins): letter keys in turn, a screenshot after each telling a hit (letter wiped,
 # status rewritten) from a miss.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -32,9 +32,10 @@ typeLetters() {
     done
 }
 typeLetters 26 on >>"$artefacts/events"
-# A second of quiet: no stream of the game's on the server; the next hit is heard all the same.
+# A second of quiet: nothing of the game's left on the server's streams; the next hit is heard all
+# the same.
 sleep 1
-[[ -z $(pactl list short sink-inputs) ]] || fail "a stream left open while nothing plays"
+[[ -z $(pactl list short sink-inputs) ]] || fail "a stream left playing while nothing plays"
 typeLetters 1 again >>"$artefacts/events"
 hits=$(($(wc -l <"$artefacts/events") - 1)) && ((hits > 0)) || fail "no key hit a letter"
 xdotool mousemove --window "$window" 20 10 click 1 sleep 0.5 key Down Down Return # Game > Sound

@@ -1,0 +1,188 @@
+// Linux's sound output, through the sound server tests/withSoundServer.sh starts for it, and
+// through SDL_mixer (on SDL's silent driver) where no server answers.
+#include "platform/sound.h"
+
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+#include <pulse/pulseaudio.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The server's streams as they come and go, seen from a connection of the test's own: an effect
+// played from the server's sample cache is a stream of the server's.
+class ServerWatch {
+  public:
+    ServerWatch() {
+        loop = pa_threaded_mainloop_new();
+        context = pa_context_new(pa_threaded_mainloop_get_api(loop), "sound test");
+        pa_context_set_state_callback(context, &ServerWatch::onState, this);
+        pa_context_set_subscribe_callback(context, &ServerWatch::onEvent, this);
+        pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
+        pa_threaded_mainloop_lock(loop);
+        pa_threaded_mainloop_start(loop);
+        while (!subscribed && PA_CONTEXT_IS_GOOD(pa_context_get_state(context)))
+            pa_threaded_mainloop_wait(loop);
+        pa_threaded_mainloop_unlock(loop);
+    }
+    ~ServerWatch() {
+        pa_threaded_mainloop_lock(loop);
+        pa_context_disconnect(context);
+        pa_threaded_mainloop_unlock(loop);
+        pa_threaded_mainloop_stop(loop);
+        pa_context_unref(context);
+        pa_threaded_mainloop_free(loop);
+    }
+
+    bool connected() const { return subscribed; }
+
+    // The next stream started on the server, waiting up to a second for it.
+    std::optional<std::uint32_t> nextStarted() { return next(started); }
+    // The next stream ended, waiting up to a second for it.
+    std::optional<std::uint32_t> nextEnded() { return next(ended); }
+
+  private:
+    std::optional<std::uint32_t> next(std::vector<std::uint32_t>& streams) {
+        std::optional<std::uint32_t> stream;
+        pa_threaded_mainloop_lock(loop);
+        for (QDeadlineTimer second(1000); streams.empty() && !second.hasExpired();) {
+            pa_threaded_mainloop_unlock(loop);
+            QThread::msleep(5);
+            pa_threaded_mainloop_lock(loop);
+        }
+        if (!streams.empty()) {
+            stream = streams.front();
+            streams.erase(streams.begin());
+        }
+        pa_threaded_mainloop_unlock(loop);
+        return stream;
+    }
+
+    static void onState(pa_context* context, void* self) {
+        auto* watch = static_cast<ServerWatch*>(self);
+        if (pa_context_get_state(context) == PA_CONTEXT_READY)
+            pa_operation_unref(pa_context_subscribe(context, PA_SUBSCRIPTION_MASK_SINK_INPUT,
+                                                    &ServerWatch::onSubscribed, self));
+        pa_threaded_mainloop_signal(watch->loop, 0);
+    }
+    static void onSubscribed(pa_context*, int success, void* self) {
+        auto* watch = static_cast<ServerWatch*>(self);
+        watch->subscribed = success;
+        pa_threaded_mainloop_signal(watch->loop, 0);
+    }
+    static void onEvent(pa_context*, pa_subscription_event_type_t event, std::uint32_t stream,
+                        void* self) {
+        auto* watch = static_cast<ServerWatch*>(self);
+        const auto type = event & PA_SUBSCRIPTION_EVENT_TYPE_MASK;
+        if (type == PA_SUBSCRIPTION_EVENT_NEW)
+            watch->started.push_back(stream);
+        else if (type == PA_SUBSCRIPTION_EVENT_REMOVE)
+            watch->ended.push_back(stream);
+    }
+
+    pa_threaded_mainloop* loop;
+    pa_context* context;
+    bool subscribed = false;
+    std::vector<std::uint32_t> started, ended;
+};
+
+// An output under test, and how to tell that what it played is playing.
+struct Output {
+    std::unique_ptr<platform::SoundOutput> sound;
+    std::function<bool()> playing; // whether the last play started a sound
+};
+
+class SoundOutputs : public testing::TestWithParam<bool> {
+  protected:
+    static void SetUpTestSuite() { setenv("SDL_AUDIODRIVER", "dummy", 1); }
+
+    // The system's output, with the server or, where there is none, the mixer.
+    Output makeOutput() {
+        if (!GetParam()) {
+            setenv("PULSE_SERVER", "unix:/nonexistent", 1);
+            auto sound = platform::makeSystemSoundOutput();
+            restoreServer();
+            return {std::move(sound), [] {
+                        return Mix_Playing(0) == 1;
+                    }};
+        }
+        return {platform::makeSystemSoundOutput(), [this] {
+                    return watch->nextStarted().has_value();
+                }};
+    }
+    void SetUp() override {
+        if (const char* server = std::getenv("PULSE_SERVER"))
+            serverAddress = server;
+        if (GetParam()) {
+            watch.emplace();
+            ASSERT_TRUE(watch->connected())
+                << "no sound server: run through tests/withSoundServer.sh, as ctest does";
+        }
+    }
+    void restoreServer() {
+        if (serverAddress.empty())
+            unsetenv("PULSE_SERVER");
+        else
+            setenv("PULSE_SERVER", serverAddress.c_str(), 1);
+    }
+
+    std::string serverAddress;
+    std::optional<ServerWatch> watch;
+};
+
+// The build's two sounds play, each really started, not merely reported as played, and the hit
+// again from what the output kept of it. A missing
+// file, one that is no sound at all and a wave file in a format SDL cannot decode (MPEG audio)
+// are refused; a good file put in their place then plays, since a failure is not remembered.
+TEST_P(SoundOutputs, PlaysTheBuildsSoundsAndRefusesWhatItCannotDecode) {
+    Output output = makeOutput();
+    EXPECT_GE(output.sound->deviceCount(), 1);
+    const auto plays = [&](const std::string& path) {
+        return output.sound->play(path) && output.playing();
+    };
+    for (const std::string name : {"/hit.wav", "/default.wav", "/hit.wav"})
+        EXPECT_TRUE(plays(VELQUIST_BUILD_DIR + name)) << name;
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("refused.wav").toStdString();
+    EXPECT_FALSE(output.sound->play(path));
+    // A wave file of MPEG layer 3 (format tag 0x0055), 22050 Hz mono, with 4 bytes of data.
+    const char mpeg[] = "RIFF\x28\0\0\0WAVEfmt \x10\0\0\0\x55\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0"
+                        "\x10\0data\x04\0\0\0\x01\x02\x03\x04";
+    for (const std::string& bytes : {std::string("not a sound at all"), std::string(mpeg, 48)}) {
+        std::ofstream(path, std::ios::binary) << bytes;
+        EXPECT_FALSE(output.sound->play(path)) << bytes;
+    }
+    std::filesystem::copy_file(VELQUIST_BUILD_DIR "/default.wav", path,
+                               std::filesystem::copy_options::overwrite_existing);
+    EXPECT_TRUE(plays(path));
+}
+
+INSTANTIATE_TEST_SUITE_P(, SoundOutputs, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Server" : "NoServer"; });
+
+// A new effect stops the one before on the server, so that effects in quick succession do not
+// pile up: the chime's stream ends as soon as a hit follows it, long before its 0.6 s are over.
+TEST(ServerSound, ANewEffectStopsTheOneBefore) {
+    ServerWatch watch;
+    ASSERT_TRUE(watch.connected()) << "no sound server: run through tests/withSoundServer.sh";
+    auto sound = platform::makeSystemSoundOutput();
+    ASSERT_TRUE(sound->play(VELQUIST_BUILD_DIR "/default.wav"));
+    const std::optional<std::uint32_t> chime = watch.nextStarted();
+    ASSERT_TRUE(chime);
+    ASSERT_TRUE(sound->play(VELQUIST_BUILD_DIR "/hit.wav"));
+    const std::optional<std::uint32_t> hit = watch.nextStarted();
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(watch.nextEnded(), chime); // the chime first, before the hit's 50 ms are over
+}
+
+} // namespace
