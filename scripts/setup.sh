@@ -8,8 +8,9 @@ packages=(
     cmake g++ make pkg-config
     # Qt 6 Widgets, and the X11 headers the key auto-repeat fix uses
     qt6-base-dev libx11-dev libgl-dev
-    # The sound effects: SDL_mixer, heard through a sound server such as PulseAudio or PipeWire
-    libsdl2-mixer-dev
+    # The sound effects: the sound server's client library (PulseAudio's, which PipeWire's server
+    # speaks too), and SDL_mixer, which decodes the files and plays where no server runs
+    libpulse-dev libsdl2-mixer-dev
     # Qt's SVG plugins, which draw the windows' icon, and its Wayland platform plugin, which a
     # Wayland session prefers to XWayland
     libqt6svg6 qt6-wayland
