@@ -57,7 +57,7 @@ class PulseSound final : public SoundOutput {
                                                application);
         pa_proplist_free(application);
         pa_context_set_state_callback(context, &PulseSound::onContextState, this);
-        wanted.push_back(defaultSoundFile()); // it stands in for any sound that cannot play
+        sampleFor(defaultSoundFile()); // it stands in for any sound that cannot play
         // No server is started where none runs: the mixer plays straight to the card instead.
         if (pa_context_connect(context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 ||
             pa_threaded_mainloop_start(loop) < 0)
@@ -108,6 +108,8 @@ class PulseSound final : public SoundOutput {
         Sample* sample = sampleFor(path);
         if (!sample)
             return false;
+        if (!upload(*sample))
+            return false;
         stopLastEffect();
         if (sample->uploaded)
             startEffect(*sample);
@@ -120,10 +122,9 @@ class PulseSound final : public SoundOutput {
         if (SoundOutput* mixer = fallback())
             return mixer->preload(path);
         LoopLock lock(loop);
-        if (pa_context_get_state(context) == PA_CONTEXT_READY)
-            sampleFor(path);
-        else
-            wanted.push_back(path);
+        Sample* sample = sampleFor(path);
+        if (sample && pa_context_get_state(context) == PA_CONTEXT_READY)
+            upload(*sample);
     }
 
   private:
@@ -156,29 +157,35 @@ class PulseSound final : public SoundOutput {
         settled.notify_all();
     }
 
-    // The sample of a file, decoded and on its way to the server; null when the file cannot be
-    // decoded (that is not remembered, so a file put in place later plays). Loop locked.
+    // The sample of a file, decoded; null when the file cannot be decoded (that is not
+    // remembered, so a file put in place later plays). Decoded on the caller's thread, which SDL
+    // knows. Loop locked.
     Sample* sampleFor(const std::string& path) {
         if (auto found = samples.find(path); found != samples.end())
             return &found->second;
         std::optional<WaveData> wave = readWave(path);
-        const std::size_t bytes = wave ? wave->samples.size() * sizeof(std::int16_t) : 0;
-        if (!wave || bytes > largestSample)
+        if (!wave || wave->samples.size() * sizeof(std::int16_t) > largestSample)
             return nullptr;
         Sample& sample = samples[path];
         sample.owner = this;
         sample.name = "velquist-" + std::to_string(getpid()) + "-" + std::to_string(samples.size());
         sample.wave = std::move(*wave);
+        return &sample;
+    }
+
+    // Hands the sample to the server, unless it is there or on its way; false when the server
+    // cannot take it (a rate or a number of channels it does not play). Loop locked, connected.
+    bool upload(Sample& sample) {
+        if (sample.uploaded || sample.upload)
+            return true;
         const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(sample.wave.rate),
                                   static_cast<std::uint8_t>(sample.wave.channels)};
         sample.upload = pa_stream_new(context, sample.name.c_str(), &spec, nullptr);
-        if (!sample.upload) {
-            samples.erase(path); // a format the server does not take
-            return nullptr;
-        }
+        if (!sample.upload)
+            return false;
         pa_stream_set_state_callback(sample.upload, &PulseSound::onUploadState, &sample);
-        pa_stream_connect_upload(sample.upload, bytes);
-        return &sample;
+        pa_stream_connect_upload(sample.upload, sample.wave.samples.size() * sizeof(std::int16_t));
+        return true;
     }
 
     // Starts the sample playing on the default sink. Loop locked.
@@ -259,9 +266,8 @@ class PulseSound final : public SoundOutput {
             sound->sinks += sink ? 1 : 0;
             return;
         }
-        for (const std::string& path : sound->wanted)
-            sound->sampleFor(path);
-        sound->wanted.clear();
+        for (auto& [path, sample] : sound->samples)
+            sound->upload(sample);
         sound->settle(true);
     }
 
@@ -307,7 +313,6 @@ class PulseSound final : public SoundOutput {
     pa_context* context = nullptr;
     pa_proplist* properties = nullptr;           // each effect's
     int sinks = 0;                               // the server's sinks, when it was reached
-    std::vector<std::string> wanted;             // files to hand over once the server is reached
     std::map<std::string, Sample> samples;       // by path; a map, so that a sample stays in place
     std::uint32_t lastEffect = PA_INVALID_INDEX; // the effect the next play stops
     int effectsStarting = 0;                     // plays the server has not answered yet
