@@ -21,8 +21,9 @@ packages=(
     xvfb xauth openbox xdotool imagemagick x11-utils dbus-daemon sway jq
     # The end-to-end test: the desktop files' validators, and strace to see what the program opens
     desktop-file-utils appstream strace
-    # The game heard: a PulseAudio of the tests' own and the bench's, and parec to record it
-    pulseaudio pulseaudio-utils
+    # The game heard: a PulseAudio of the tests' own and the bench's, and parec to record it; and
+    # PipeWire, the sound server of Debian's desktops, with its PulseAudio server and WirePlumber
+    pulseaudio pulseaudio-utils pipewire pipewire-pulse wireplumber
     # The Debian package: dpkg-shlibdeps (with file) finds its dependencies, lintian checks it
     dpkg-dev file lintian
     # Fuzzing with libFuzzer and the sanitizers

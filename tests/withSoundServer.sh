@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Runs the command given with a PulseAudio of its own (scripts/lib/privateSound.sh), named by
-# PULSE_SERVER, and stops the server after it. Without PulseAudio it exits 77 (skipped), or fails
-# under CI, where the set-up must have installed it.
+# Runs the command given with a sound server of its own (scripts/lib/privateSound.sh), named by
+# PULSE_SERVER, and stops the server after it:
+#   bash tests/withSoundServer.sh pulseaudio|pipewire COMMAND...
+# Without that server it exits 77 (skipped), or fails under CI, where the set-up must have
+# installed it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
-if ! command -v pulseaudio >/dev/null; then
-    echo "missing pulseaudio: scripts/setup.sh installs it" >&2
+server=$1
+shift
+case $server in
+pulseaudio) tools=(pulseaudio pactl) start=startSound ;;
+pipewire) tools=(pipewire wireplumber pipewire-pulse pactl dbus-daemon) start=startPipeWire ;;
+*) echo "withSoundServer: no server '$server'" >&2 && exit 1 ;;
+esac
+for tool in "${tools[@]}"; do
+    command -v "$tool" >/dev/null && continue
+    echo "missing $tool: scripts/setup.sh installs it" >&2
     [[ "${CI:-}" == true ]] && exit 1
     exit 77
-fi
-startSound || exit 1
+done
+$start || exit 1
 "$@"

@@ -4,6 +4,9 @@
 #                   of $work named), sets $soundPid and exports PULSE_SERVER for the programs
 #                   started after it; answers non-zero, with the server's log on stderr, if it
 #                   does not take clients;
+#   startPipeWire   the same with PipeWire, as Debian's desktops run it: pipewire with a null sink
+#                   "velquist", WirePlumber making it the default, and pipewire-pulse serving
+#                   PulseAudio's clients; $soundPid is pipewire-pulse;
 #   startRecording  records the sink's monitor into the file given: raw 16-bit mono samples at
 #                   $soundRate a second, starting only once the recording runs;
 #   recorded        how many seconds the recording holds so far;
@@ -44,6 +47,46 @@ startSound() {
     fi
     chmod 777 "$folder/native"
 }
+
+startPipeWire() {
+    local folder="$work/${1:-sound}" bus
+    mkdir -p "$folder/run" "$folder/state" "$folder/config/pipewire/pipewire.conf.d"
+    chmod 700 "$folder/run"
+    cat >"$folder/config/pipewire/pipewire.conf.d/velquist.conf" <<'END'
+context.objects = [
+    { factory = adapter
+      args = { factory.name = support.null-audio-sink node.name = "velquist"
+               media.class = "Audio/Sink" audio.position = [ FL FR ] } }
+]
+END
+    # WirePlumber wants a session bus; the daemons are given this one alone.
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$folder/bus" 2>/dev/null &
+    pids+=($!)
+    waitFor 10 test -s "$folder/bus" || return 1
+    bus=$(head -n1 "$folder/bus")
+    local daemon=(env -u PULSE_SERVER -u DISPLAY HOME="$folder" XDG_RUNTIME_DIR="$folder/run"
+        PIPEWIRE_RUNTIME_DIR="$folder/run" PULSE_RUNTIME_PATH="$folder/run/pulse"
+        XDG_CONFIG_HOME="$folder/config" XDG_STATE_HOME="$folder/state"
+        DBUS_SESSION_BUS_ADDRESS="$bus")
+    "${daemon[@]}" pipewire >"$folder/pipewire.log" 2>&1 &
+    pids+=($!)
+    waitFor 10 test -S "$folder/run/pipewire-0" || { cat "$folder/pipewire.log" >&2 && return 1; }
+    "${daemon[@]}" wireplumber >"$folder/wireplumber.log" 2>&1 &
+    pids+=($!)
+    "${daemon[@]}" pipewire-pulse >"$folder/pulse.log" 2>&1 &
+    soundPid=$!
+    pids+=($!)
+    PULSE_SERVER="unix:$folder/run/pulse/native"
+    export PULSE_SERVER
+    # Ready once the null sink is the default, which WirePlumber decides.
+    if ! waitFor 10 defaultSinkIs velquist; then
+        cat "$folder"/*.log >&2
+        return 1
+    fi
+    chmod 755 "$folder/run" "$folder/run/pulse"
+    chmod 777 "$folder/run/pulse/native"
+}
+defaultSinkIs() { [[ $(pactl get-default-sink 2>/dev/null) == "$1" ]]; }
 
 startRecording() {
     : >"$1" # there from the start, for recorded
