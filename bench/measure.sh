@@ -9,7 +9,7 @@
 #   - the same while paused (Velquist only; the peer and the clock have nothing to pause);
 #   - Velquist's peak memory (VmHWM);
 # and at the end the medians, with the cost per frame drawn: Velquist draws 33.3 frames a
-# second, Tux Typing 15, the clock 1.
+# second, Tux Typing 15 (its Fish Cascade loop waits out 1000/15 ms a frame), the clock 1.
 #
 #   bash bench/measure.sh [build-folder]        (default build; build it first, optimised)
 #
@@ -26,7 +26,7 @@
 # within a few seconds. So Velquist's play time is made of short windows, each in a new game:
 # New Game, the banner left out, then 1.8 seconds of level 1 with the letters falling and a key
 # typed every 0.45 seconds (too few for five hits, too short for a letter to reach the bottom).
-# Velquist's paused time starts a second after Insert, its sound output closed by then. Tux
+# Velquist's paused time starts a second after Insert, its last sound over by then. Tux
 # Typing plays Fish Cascade, Easy, Short Words, for the whole play time, typed at the same pace.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -169,7 +169,7 @@ play_velquist() {
     newGame
     sleep 2
     xdotool key Insert
-    sleep 1 # the sound output closes a quarter of a second after the last sound
+    sleep 1 # nothing of the play left in the measured pause
     mark && sleep "$pause_seconds" && tally pause
     peak=$(awk '/^VmHWM:/ { printf "%.1f\n", $2 / 1024 }' "/proc/$pid/status")
 }

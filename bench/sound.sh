@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
-# The sound benchmarks (bench/soundBench.cpp) against a PulseAudio of their own, recorded: how
+# The sound benchmarks (bench/soundBench.cpp) against a sound server of their own, recorded: how
 # long PlaySoundA takes to return, and how long a hit takes to be heard, from the moment it is
 # played to the start of its sound in the recording of the server's sink.
-#   bash bench/sound.sh [build folder, configured with -DVELQUIST_BENCH=ON]
-# Says it is skipped, and exits 0, where PulseAudio is not installed or does not start.
+#   bash bench/sound.sh [build folder, configured with -DVELQUIST_BENCH=ON] [pulseaudio|pipewire]
+# Says it is skipped, and exits 0, where that server is not installed or does not start.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bench=$(realpath "${1:-$root/build}")/bench/velquist_bench
 [[ -x "$bench" ]] || { echo "sound bench: no $bench: build with -DVELQUIST_BENCH=ON" >&2; exit 1; }
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
-for tool in pulseaudio pactl parec; do
+server=${2:-pulseaudio}
+case $server in
+pulseaudio) tools=(pulseaudio) start=startSound ;;
+pipewire) tools=(pipewire wireplumber pipewire-pulse dbus-daemon) start=startPipeWire ;;
+*) echo "sound bench: no server '$server'" >&2 && exit 1 ;;
+esac
+for tool in "${tools[@]}" pactl parec; do
     command -v "$tool" >/dev/null || { echo "sound bench: skipped, no $tool"; exit 0; }
 done
-startSound || { echo "sound bench: skipped, PulseAudio did not start"; exit 0; }
+$start || { echo "sound bench: skipped, $server did not start"; exit 0; }
 startRecording "$work/heard.raw"
 
 # The hits first, while the recording is quiet; then the calls in a tight loop.
