@@ -142,8 +142,10 @@ class PulseSound final : public SoundOutput {
         std::unique_lock lock(settling);
         if (!settled.wait_for(lock, serverWait, [this] { return outcome.has_value(); }))
             return nullptr; // the server is slow to answer: no sound for now
-        if (!*outcome && !mixer)
+        if (!*outcome && !mixer) {
+            pa_threaded_mainloop_stop(loop); // nothing of the client library left running
             mixer = makeMixerSound();
+        }
         return mixer.get();
     }
 
