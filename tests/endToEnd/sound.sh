@@ -5,7 +5,14 @@
 # level ends or begins): letter keys in turn, a screenshot after each telling a hit (letter wiped,
 # status rewritten) from a miss.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-needTools Xvfb openbox xdotool xprop import dbus-daemon setpriv pulseaudio pactl parec od awk
+# VELQUIST_SOUND_SERVER=pipewire: the same through PipeWire, WirePlumber and pipewire-pulse.
+server=${VELQUIST_SOUND_SERVER:-pulseaudio}
+case $server in
+pulseaudio) needTools pulseaudio && start=startSound ;;
+pipewire) needTools pipewire wireplumber pipewire-pulse && start=startPipeWire ;;
+*) fail "no sound server '$server'" ;;
+esac
+needTools Xvfb openbox xdotool xprop import dbus-daemon setpriv pactl parec od awk
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
 latency=1000 # milliseconds from an event to its sound, at most: the server may mix well ahead
@@ -14,7 +21,7 @@ startDisplay 1024x768x24 || fail "Xvfb did not start"
 export QT_QPA_PLATFORM=xcb
 startWindowManager || fail "openbox did not start"
 startSessionBus || fail "no session bus"
-startSound || fail "PulseAudio did not start"
+$start || fail "$server did not start"
 startRecording "$artefacts/heard.raw" || fail "parec records nothing"
 startGame "$build/velquist"
 recorded >"$artefacts/events"
