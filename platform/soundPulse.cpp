@@ -180,9 +180,9 @@ class PulseSound final : public SoundOutput {
     bool upload(Sample& sample) {
         if (sample.uploaded || sample.upload)
             return true;
-        const pa_sample_spec spec{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(sample.wave.rate),
-                                  static_cast<std::uint8_t>(sample.wave.channels)};
-        sample.upload = pa_stream_new(context, sample.name.c_str(), &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16NE, static_cast<std::uint32_t>(sample.wave.rate),
+                                    static_cast<std::uint8_t>(sample.wave.channels)};
+        sample.upload = pa_stream_new(context, sample.name.c_str(), &format, nullptr);
         if (!sample.upload)
             return false;
         pa_stream_set_state_callback(sample.upload, &PulseSound::onUploadState, &sample);
