@@ -11,18 +11,14 @@ bench=$(realpath "${1:-$root/build}")/bench/velquist_bench
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
 server=${2:-pulseaudio}
-case $server in
-pulseaudio) tools=(pulseaudio) start=startSound ;;
-pipewire) tools=(pipewire wireplumber pipewire-pulse dbus-daemon) start=startPipeWire ;;
-*) echo "sound bench: no server '$server'" >&2 && exit 1 ;;
-esac
-for tool in "${tools[@]}" pactl parec; do
+tools=$(soundServerTools "$server") || { echo "sound bench: no server '$server'" >&2 && exit 1; }
+for tool in $tools pactl parec; do
     command -v "$tool" >/dev/null || { echo "sound bench: skipped, no $tool"; exit 0; }
 done
-$start || { echo "sound bench: skipped, $server did not start"; exit 0; }
+startSoundServer "$server" || { echo "sound bench: skipped, $server did not start"; exit 0; }
 startRecording "$work/heard.raw"
 
-# The hits first, while the recording is quiet; then the calls in a tight loop.
+# The hits first, while the recording is quiet; then the calls, 2 ms apart.
 VELQUIST_RECORDING="$work/heard.raw" "$bench" --benchmark_filter=hitHeard
 sleep 1
 "$bench" --benchmark_filter='playSoundReturns|waveOutGetNumDevs'

@@ -10,16 +10,15 @@ source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
 server=$1
 shift
-case $server in
-pulseaudio) tools=(pulseaudio pactl) start=startSound ;;
-pipewire) tools=(pipewire wireplumber pipewire-pulse pactl dbus-daemon) start=startPipeWire ;;
-*) echo "withSoundServer: no server '$server'" >&2 && exit 1 ;;
-esac
-for tool in "${tools[@]}"; do
+if ! tools=$(soundServerTools "$server"); then
+    echo "withSoundServer: no server '$server'" >&2
+    exit 1
+fi
+for tool in $tools pactl; do
     command -v "$tool" >/dev/null && continue
     echo "missing $tool: scripts/setup.sh installs it" >&2
     [[ "${CI:-}" == true ]] && exit 1
     exit 77
 done
-$start || exit 1
+startSoundServer "$server" || exit 1
 "$@"

@@ -7,6 +7,8 @@
 #   startPipeWire   the same with PipeWire, as Debian's desktops run it: pipewire with a null sink
 #                   "velquist", WirePlumber making it the default, and pipewire-pulse serving
 #                   PulseAudio's clients; $soundPid is pipewire-pulse;
+#   soundServerTools, startSoundServer  given a server's name, pulseaudio or pipewire: the
+#                   commands it needs, one a line (non-zero for another name); or it started;
 #   startRecording  records the sink's monitor into the file given: raw 16-bit mono samples at
 #                   $soundRate a second, starting only once the recording runs;
 #   recorded        how many seconds the recording holds so far;
@@ -87,6 +89,21 @@ END
     chmod 777 "$folder/run/pulse/native"
 }
 defaultSinkIs() { [[ $(pactl get-default-sink 2>/dev/null) == "$1" ]]; }
+
+soundServerTools() {
+    case $1 in
+    pulseaudio) echo pulseaudio ;;
+    pipewire) printf '%s\n' pipewire wireplumber pipewire-pulse dbus-daemon ;;
+    *) return 1 ;;
+    esac
+}
+startSoundServer() {
+    case $1 in
+    pulseaudio) startSound ;;
+    pipewire) startPipeWire ;;
+    *) return 1 ;;
+    esac
+}
 
 startRecording() {
     : >"$1" # there from the start, for recorded

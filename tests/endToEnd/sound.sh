@@ -1,27 +1,23 @@
 #!/usr/bin/env bash
-# The built game heard through a PulseAudio of its own, its sink recorded, under Xvfb: New Game's
-# chime at once (the Windows level sound is missing), a click for every hit, nothing of the game's
-# playing on the server once it is quiet, and nothing after Game > Sound. Hits are made in a paused game (a key hits, no
-# level ends or begins): letter keys in turn, a screenshot after each telling a hit (letter wiped,
-# status rewritten) from a miss.
+# The built game heard through a PulseAudio of its own (VELQUIST_SOUND_SERVER=pipewire: PipeWire,
+# WirePlumber and pipewire-pulse), its sink recorded, under Xvfb: New Game's chime at once (the
+# Windows level sound is missing), a click for every hit, nothing of the game's playing on the
+# server once it is quiet, and nothing after Game > Sound. Hits are made in a paused game (a key
+# hits, no level ends or begins): letter keys in turn, a screenshot after each telling a hit
+# (letter wiped, status rewritten) from a miss.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-# VELQUIST_SOUND_SERVER=pipewire: the same through PipeWire, WirePlumber and pipewire-pulse.
-server=${VELQUIST_SOUND_SERVER:-pulseaudio}
-case $server in
-pulseaudio) needTools pulseaudio && start=startSound ;;
-pipewire) needTools pipewire wireplumber pipewire-pulse && start=startPipeWire ;;
-*) fail "no sound server '$server'" ;;
-esac
-needTools Xvfb openbox xdotool xprop import dbus-daemon setpriv pactl parec od awk
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
+server=${VELQUIST_SOUND_SERVER:-pulseaudio}
+tools=$(soundServerTools "$server") || fail "no sound server '$server'"
+needTools $tools Xvfb openbox xdotool xprop import dbus-daemon setpriv pactl parec od awk
 latency=1000 # milliseconds from an event to its sound, at most: the server may mix well ahead
 
 startDisplay 1024x768x24 || fail "Xvfb did not start"
 export QT_QPA_PLATFORM=xcb
 startWindowManager || fail "openbox did not start"
 startSessionBus || fail "no session bus"
-$start || fail "$server did not start"
+startSoundServer "$server" || fail "$server did not start"
 startRecording "$artefacts/heard.raw" || fail "parec records nothing"
 startGame "$build/velquist"
 recorded >"$artefacts/events"
