@@ -1,5 +1,6 @@
 #include "forms/frmMain.h"
 #include "platform/keyboard.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velquist");
+    platform::loadTranslations();
     // Every window shows the game's icon; the desktop finds the launcher by the same name.
     QApplication::setWindowIcon(QIcon(":/" VELQUIST_APP_ID ".svg"));
     QGuiApplication::setDesktopFileName(VELQUIST_APP_ID);

@@ -25,8 +25,6 @@ constexpr const char* lblScoreDesignText = "00000000000000";
 constexpr const char* labelFontFamily = "MS Sans Serif"; // the toolkit substitutes a sans font
 constexpr int labelFontPoints = 12;                      // points, regular weight
 
-constexpr const char* highScoresTitle = "High Scores"; // also the title of the window's warnings
-
 } // namespace
 
 frmHigh::frmHigh(QWidget* owner) : QDialog(owner) {
@@ -35,7 +33,7 @@ frmHigh::frmHigh(QWidget* owner) : QDialog(owner) {
 }
 
 void frmHigh::buildControls() {
-    setWindowTitle(highScoresTitle);
+    setWindowTitle(tr("High Scores"));
     setModal(true);
     setFixedSize(clientSize);
 
@@ -59,14 +57,14 @@ void frmHigh::buildControls() {
         lblScore[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
-    auto makeButton = [this](const char* name, const char* caption, const QRect& place) {
+    auto makeButton = [this](const char* name, const QString& caption, const QRect& place) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
         button->setGeometry(place);
         return button;
     };
-    cmdClear = makeButton("cmdClear", "Clear", cmdClearDesign);
-    cmdClose = makeButton("cmdClose", "Close", cmdCloseDesign);
+    cmdClear = makeButton("cmdClear", tr("Clear"), cmdClearDesign);
+    cmdClose = makeButton("cmdClose", tr("Close"), cmdCloseDesign);
     connect(cmdClear, &QPushButton::clicked, this, &frmHigh::cmdClear_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmHigh::cmdClose_Click);
 
@@ -152,5 +150,5 @@ void frmHigh::clearLabels() {
 void frmHigh::warn(const std::string& text) {
     if (text.empty())
         return;
-    platform::msgBox(text, platform::vbExclamation, highScoresTitle);
+    platform::msgBox(text, platform::vbExclamation, windowTitle().toStdString());
 }

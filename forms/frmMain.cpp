@@ -68,16 +68,16 @@ void frmMain::buildControls() {
     lblInfo->setTextFormat(Qt::PlainText);
     lblInfo->setGeometry(lblInfoDesign);
 
-    auto makeButton = [this](const char* name, const char* caption, const QRect& place) {
+    auto makeButton = [this](const char* name, const QString& caption, const QRect& place) {
         auto* button = new QPushButton(caption, frameButtons);
         button->setObjectName(name);
         button->setGeometry(place);
         return button;
     };
-    cmdPause = makeButton("cmdPause", "Pause", cmdPauseDesign);
-    cmdBegin = makeButton("cmdBegin", "New Game", cmdBeginDesign);
-    cmdEnd = makeButton("cmdEnd", "End Game", cmdEndDesign);
-    cmdExit = makeButton("cmdExit", "Exit", cmdExitDesign);
+    cmdPause = makeButton("cmdPause", tr("Pause"), cmdPauseDesign);
+    cmdBegin = makeButton("cmdBegin", tr("New Game"), cmdBeginDesign);
+    cmdEnd = makeButton("cmdEnd", tr("End Game"), cmdEndDesign);
+    cmdExit = makeButton("cmdExit", tr("Exit"), cmdExitDesign);
     connect(cmdPause, &QPushButton::clicked, this, &frmMain::cmdPause_Click);
     connect(cmdBegin, &QPushButton::clicked, this, &frmMain::cmdBegin_Click);
     connect(cmdEnd, &QPushButton::clicked, this, &frmMain::cmdEnd_Click);
@@ -104,14 +104,14 @@ void frmMain::buildControls() {
 }
 
 void frmMain::buildMenu() {
-    QMenu* mnuGame = menuBar()->addMenu("Game");
-    mnuNew = mnuGame->addAction("New");
-    mnuSound = mnuGame->addAction("Sound");
+    QMenu* mnuGame = menuBar()->addMenu(tr("Game"));
+    mnuNew = mnuGame->addAction(tr("New"));
+    mnuSound = mnuGame->addAction(tr("Sound"));
     mnuSound->setCheckable(true);
     mnuSound->setChecked(true);
-    mnuHigh = mnuGame->addAction("High Scores");
+    mnuHigh = mnuGame->addAction(tr("High Scores"));
     mnuGame->addSeparator();
-    mnuExit = mnuGame->addAction("Exit");
+    mnuExit = mnuGame->addAction(tr("Exit"));
     connect(mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
     // The toolkit flips a checkable item's tick before it reports the pick; the handler flips it
     // itself, so the toolkit's flip is undone first.

@@ -2,6 +2,7 @@
 
 #include "platform/codePage.h"
 #include "platform/dataFile.h"
+#include "platform/translation.h"
 
 #include <algorithm>
 #include <functional>
@@ -11,17 +12,20 @@ namespace highScoreTable {
 namespace {
 
 constexpr char padding = ' '; // fills a name up to 18 bytes
-constexpr const char* busyReason = "another copy of the game is using it";
+
+std::string busyReason() {
+    return platform::translate("highScoreTable", "another copy of the game is using it");
+}
 
 // The reason a warning gives for what a call on the file came to.
 std::string reasonOf(const platform::FileStatus& status) {
     switch (status.outcome) {
     case platform::FileStatus::busy:
-        return busyReason;
+        return busyReason();
     case platform::FileStatus::removed:
-        return "another copy of the game removed it";
+        return platform::translate("highScoreTable", "another copy of the game removed it");
     case platform::FileStatus::notRegular:
-        return "it is not a regular file";
+        return platform::translate("highScoreTable", "it is not a regular file");
     default:
         return status.reason;
     }
@@ -137,10 +141,10 @@ std::string saveChanges(ScoreFile& file, ScoreTable& table) {
 // --- Names and scores ------------------------------------------------------------------------
 
 Name storedName(std::string_view typedName) {
-    const std::string ansi = platform::toAnsi(typedName);
+    const std::string ansi = platform::toAnsi(typedName, nameBytes);
     Name name;
     name.fill(padding);
-    std::copy_n(ansi.begin(), std::min(ansi.size(), nameBytes), name.begin());
+    std::copy(ansi.begin(), ansi.end(), name.begin());
     return name;
 }
 
@@ -279,26 +283,40 @@ std::string clearScores(ScoreFile& file, ScoreTable& table) {
     return saveChanges(file, table);
 }
 
+// In each warning, %1 is the file's path and %2 the reason, in words of the game's or the system's.
+
 std::string readFailureMessage(const std::string& path, const std::string& reason) {
-    return "The high scores could not be read from the file \"" + path + "\": " + reason +
-           ".\n\nThe table starts empty, and the game will not write over that file while it "
-           "runs.";
+    return platform::fillIn(
+        platform::translate("highScoreTable",
+                            "The high scores could not be read from the file \"%1\": %2.\n\nThe "
+                            "table starts empty, and the game will not write over that file while "
+                            "it runs."),
+        {path, reason});
 }
 
 std::string writeFailureMessage(const std::string& path, const std::string& reason) {
-    return "The high scores could not be saved to the file \"" + path + "\": " + reason +
-           ".\n\nThe table is kept for as long as the game runs.";
+    return platform::fillIn(
+        platform::translate("highScoreTable",
+                            "The high scores could not be saved to the file \"%1\": %2.\n\nThe "
+                            "table is kept for as long as the game runs."),
+        {path, reason});
 }
 
 std::string saveRefusedMessage(const std::string& path) {
-    return "The high scores were not saved: the file \"" + path +
-           "\" could not be read when the game started, and saving would write over the scores "
-           "it holds.\n\nThe table is kept for as long as the game runs.";
+    return platform::fillIn(
+        platform::translate("highScoreTable",
+                            "The high scores were not saved: the file \"%1\" could not be read "
+                            "when the game started, and saving would write over the scores it "
+                            "holds.\n\nThe table is kept for as long as the game runs."),
+        {path});
 }
 
 std::string lockBusyMessage(const std::string& path) {
-    return "The high scores could not be saved to the file \"" + path + "\": " + busyReason +
-           ".\n\nThe table is kept, and saved the next time it changes.";
+    return platform::fillIn(
+        platform::translate("highScoreTable",
+                            "The high scores could not be saved to the file \"%1\": %2.\n\nThe "
+                            "table is kept, and saved the next time it changes."),
+        {path, busyReason()});
 }
 
 } // namespace highScoreTable

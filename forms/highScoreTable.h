@@ -15,13 +15,13 @@
 namespace highScoreTable {
 
 constexpr std::size_t entryCount = 10; // entries in the table; index 0 is the best
-constexpr std::size_t nameBytes = 18;  // bytes of a stored name, Windows-1252, space padded
+constexpr std::size_t nameBytes = 18;  // bytes of a stored name, in the code page, space padded
 constexpr std::size_t scoreBytes = 4;  // bytes of a stored score, 32-bit little-endian
 constexpr std::size_t recordBytes = nameBytes + scoreBytes; // 22: one entry in the file
 constexpr std::size_t fileBytes = recordBytes * entryCount; // 220: the whole table in the file
 constexpr const char* fileName = "HScores.dt"; // in the program's or the player's data folder
 
-// A stored name: raw Windows-1252 bytes, kept exactly as read so that they are written back as
+// A stored name: raw bytes of the system's code page, kept exactly as read so that they are written back as
 // they were. An empty entry holds 18 zero bytes.
 using Name = std::array<char, nameBytes>;
 
@@ -40,11 +40,11 @@ using FileImage = std::array<unsigned char, fileBytes>;
 
 // --- Names and scores ------------------------------------------------------------------------
 
-// A typed name (UTF-8) as stored: NFC, Windows-1252 with '?' for what it lacks, cut to 18 bytes
-// or padded with spaces.
+// A typed name (UTF-8) as stored: NFC, in the system's code page with '?' for what it lacks, cut
+// to 18 bytes without splitting a character, and padded with spaces.
 Name storedName(std::string_view typedName);
-// A stored name as shown (UTF-8): every byte as its Windows-1252 character, without the spaces
-// before and after it.
+// A stored name as shown (UTF-8): its bytes as the system's code page reads them, without the
+// spaces before and after it.
 std::string shownName(const Name& name);
 // A score as shown: plain decimal digits.
 std::string shownScore(std::int32_t score);

@@ -3,14 +3,13 @@
 #include "platform/dialogs.h"
 #include "platform/pictureBox.h"
 #include "platform/timer.h"
+#include "platform/translation.h"
 
 namespace gameCode {
 
 namespace {
 
 constexpr float bottomMargin = 5; // a letter is at the bottom when y + 5 passes the height
-constexpr const char* namePrompt = "Please enter you name, cancel to exit";
-constexpr const char* nameBoxTitle = "High Score";
 
 // Marks the game-over sequence as running for as long as it runs, however it is left.
 struct EndingGame {
@@ -27,7 +26,9 @@ void endGame() {
     playArea->cls();
     drawGameOver(red);
     if (mainWindow.isHighScore(gameScore)) {
-        const std::string name = platform::inputBox(namePrompt, nameBoxTitle);
+        const std::string name = platform::inputBox(
+            platform::translate("gameCode", "Please enter you name, cancel to exit"),
+            platform::translate("gameCode", "High Score"));
         if (!name.empty())
             mainWindow.addScore(gameScore, name);
     }

@@ -4,6 +4,7 @@
 #include "platform/pictureBox.h"
 #include "platform/random.h"
 #include "platform/timer.h"
+#include "platform/translation.h"
 #include "support/gdiAPI.h"
 #include "support/mathsFunctions.h"
 
@@ -83,7 +84,10 @@ void reportError(std::int16_t errorNumber) {
     const std::string moduleName = "gameCode";
     std::string text;
     if (errorNumber == 0)
-        text = "setLetter - " + moduleName + " Do loop has exceeded safe limit, ending game.";
+        //: %1 is the routine, "setLetter - ", and %2 the module, "gameCode": names in the code.
+        text = platform::fillIn(platform::translate("gameCode", "%1%2 Do loop has exceeded safe "
+                                                                "limit, ending game."),
+                                {"setLetter - ", moduleName});
     platform::msgBox(text, platform::vbCritical, applicationTitle);
     mainWindow.gameLoop->setEnabled(false);
 }

@@ -1,8 +1,10 @@
 #include "game/gameCode.h"
 #include "game/letterText.h"
 
+#include "platform/codePage.h"
 #include "platform/pictureBox.h"
 #include "platform/timer.h"
+#include "platform/translation.h"
 #include "support/gdiAPI.h"
 
 #include <string>
@@ -11,8 +13,10 @@ namespace gameCode {
 
 namespace {
 
-// Writes text centred across the top of the play area, in the overlay size and the given colour.
-void writeOverlay(const std::string& text, std::int32_t colour) {
+// Writes text (UTF-8) centred across the top of the play area, in the overlay size and the given
+// colour, in the code page's bytes.
+void writeOverlay(const std::string& utf8, std::int32_t colour) {
+    const std::string text = platform::toAnsi(utf8);
     gdiAPI::RECT client;
     gdiAPI::GetClientRect(playArea->hWnd(), &client);
     playArea->setForeColor(colour);
@@ -25,17 +29,26 @@ void writeOverlay(const std::string& text, std::int32_t colour) {
 
 void showStatus() {
     const auto target = static_cast<std::int16_t>(currentLevel * hitsPerLevel);
-    mainWindow.setStatus(std::to_string(lettersHit) + " out of " + std::to_string(target) +
-                         " LETTERS        SCORE: " + std::to_string(gameScore) +
-                         "       LEVEl: " + std::to_string(currentLevel));
+    //: The status line: letters hit, the level's target, the score and the level. The spaces
+    //: keep the parts apart.
+    mainWindow.setStatus(platform::fillIn(
+        platform::translate("gameCode", "%1 out of %2 LETTERS        SCORE: %3       LEVEl: %4"),
+        {std::to_string(lettersHit), std::to_string(target), std::to_string(gameScore),
+         std::to_string(currentLevel)}));
 }
 
 void drawGameOver(const std::int32_t& colour) {
-    writeOverlay("GAME OVER\r\nSCORE: " + std::to_string(gameScore), colour);
+    // Two lines, each translated on its own and drawn in English where the code page lacks it.
+    writeOverlay(platform::translateForPlayArea("gameCode", "GAME OVER") + "\r\n" +
+                     platform::fillIn(platform::translateForPlayArea("gameCode", "SCORE: %1"),
+                                      {std::to_string(gameScore)}),
+                 colour);
 }
 
 void drawLevelBanner() {
-    writeOverlay("LEVEL " + std::to_string(currentLevel), green);
+    writeOverlay(platform::fillIn(platform::translateForPlayArea("gameCode", "LEVEL %1"),
+                                  {std::to_string(currentLevel)}),
+                 green);
 }
 
 void redrawPlayArea() {

@@ -1,55 +1,61 @@
 #include "platform/codePage.h"
 
+#include "platform/codePageSystem.h"
+
 #include <QList>
 #include <QString>
-
-#include <array>
 
 namespace platform {
 
 namespace {
 
-// Windows-1252 bytes 0x80 to 0x9F. The five bytes the code page leaves undefined map to the C1
-// control of the same value, as Windows itself decodes them, so that they survive a round trip.
-constexpr std::array<char16_t, 32> highControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char16_t decodeByte(unsigned char byte) {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return highControls[byte - 0x80];
-    return byte;
+QString normalised(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
+        .normalized(QString::NormalizationForm_C);
 }
 
-char encodeUnit(char32_t ch) {
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
-        return static_cast<char>(ch);
-    for (std::size_t i = 0; i < highControls.size(); ++i) {
-        if (highControls[i] == ch)
-            return static_cast<char>(0x80 + i);
+// A C1 control stands for the byte of its value where the code page leaves that byte undefined,
+// so that such a byte read from a file is written back as it was.
+std::string bytesOf(char32_t character) {
+    if (character < 0x80) // every code page in use keeps ASCII as it is
+        return std::string(1, static_cast<char>(character));
+    std::string bytes = codePageSystem::encode(character);
+    if (bytes.empty() && character >= 0x80 && character <= 0x9F) {
+        const char byte = static_cast<char>(character);
+        if (codePageSystem::decode(std::string_view(&byte, 1)) == QChar(character))
+            bytes.assign(1, byte);
     }
-    return '?';
+    return bytes;
 }
 
 } // namespace
 
-std::string toAnsi(std::string_view utf8) {
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
-                             .normalized(QString::NormalizationForm_C);
+int ansiCodePage() {
+    return codePageSystem::current();
+}
+
+std::string toAnsi(std::string_view utf8, std::size_t maxBytes) {
     std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (char32_t ch : text.toUcs4())
-        out.push_back(encodeUnit(ch));
+    for (char32_t character : normalised(utf8).toUcs4()) {
+        const std::string bytes = bytesOf(character);
+        const std::string_view piece = bytes.empty() ? std::string_view("?") : bytes;
+        if (piece.size() > maxBytes - out.size())
+            break;
+        out += piece;
+    }
     return out;
 }
 
 std::string fromAnsi(std::string_view ansi) {
-    QString text;
-    text.reserve(static_cast<qsizetype>(ansi.size()));
-    for (char byte : ansi)
-        text.append(QChar(decodeByte(static_cast<unsigned char>(byte))));
-    return text.toStdString();
+    return codePageSystem::decode(ansi).toStdString();
+}
+
+bool inAnsiCodePage(std::string_view utf8) {
+    for (char32_t character : normalised(utf8).toUcs4()) {
+        if (bytesOf(character).empty())
+            return false;
+    }
+    return true;
 }
 
 } // namespace platform

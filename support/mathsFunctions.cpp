@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/random.h"
+#include "platform/translation.h"
 
 #include <array>
 #include <cmath>
@@ -13,19 +14,21 @@ namespace {
 
 const std::string moduleName = "MathsFunctions";
 
-struct MathsError {
-    const char* routine; // prefix naming the routine that failed
-    const char* message; // what went wrong
-};
+// Prefixes naming the routine that failed, by error code. Codes 0 to 3 belong to routines of the
+// maths library this game does not use.
+constexpr std::array<const char*, 5> failedRoutines = {
+    "invSin - ", "invCos - ", "getAngleBetweenLinesCosineRule - ", "getAngleBetweenLinesVect - ",
+    "randomNumber - "};
 
-// By error code. Codes 0 to 3 belong to routines of the maths library this game does not use.
-constexpr std::array<MathsError, 5> mathsErrors = {{
-    {"invSin - ", "Cannot be greater or less than 1 or -1"},
-    {"invCos - ", "Cannot be greater or less than 1 or -1"},
-    {"getAngleBetweenLinesCosineRule - ", "Invalid point combination"},
-    {"getAngleBetweenLinesVect - ", "Invalid point combination"},
-    {"randomNumber - ", "the high paramenter is less than the low parameter"},
-}};
+// What went wrong, in the player's language, by error code.
+std::string errorMessage(std::int16_t code) {
+    if (code <= 1)
+        return platform::translate("mathsFunctions", "Cannot be greater or less than 1 or -1");
+    if (code <= 3)
+        return platform::translate("mathsFunctions", "Invalid point combination");
+    return platform::translate("mathsFunctions",
+                               "the high paramenter is less than the low parameter");
+}
 
 } // namespace
 
@@ -43,11 +46,13 @@ float randomNumber(const std::int16_t& high, const std::int16_t& low) {
 
 void reportMathsError(const std::int16_t& code) {
     std::string text;
-    if (code >= 0 && code < static_cast<std::int16_t>(mathsErrors.size())) {
-        const MathsError& error = mathsErrors[static_cast<std::size_t>(code)];
-        text = std::string(error.routine) + moduleName + "\r\n" + error.message;
-    }
-    platform::msgBox(text, platform::vbExclamation, moduleName + " error");
+    if (code >= 0 && code < static_cast<std::int16_t>(failedRoutines.size()))
+        text = failedRoutines[static_cast<std::size_t>(code)] + moduleName + "\r\n" +
+               errorMessage(code);
+    //: %1 is the module's name in the code, "MathsFunctions".
+    platform::msgBox(
+        text, platform::vbExclamation,
+        platform::fillIn(platform::translate("mathsFunctions", "%1 error"), {moduleName}));
 }
 
 } // namespace mathsFunctions
