@@ -14,6 +14,9 @@ packages=(
     # Qt's SVG plugins, which draw the windows' icon, and its Wayland platform plugin, which a
     # Wayland session prefers to XWayland
     libqt6svg6 qt6-wayland
+    # The game in other languages: Qt Linguist's tools and their CMake functions, Qt's own
+    # translations (the boxes' buttons), and the C library's locales the tests run the game in
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales
     # Tests and benchmarks
     libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format
     # Running the real window without a display, and taking screenshots of it, with a session bus
@@ -35,6 +38,9 @@ packages=(
     googletest librsvg2-bin nsis unzip wine64
 )
 
+# The locales the tests run the game in: one for each code page they try.
+locales=(de_DE.UTF-8 el_GR.UTF-8 en_US.UTF-8 ja_JP.UTF-8 pl_PL.UTF-8 ru_RU.UTF-8 tr_TR.UTF-8)
+
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
@@ -43,11 +49,17 @@ for package in "${packages[@]}"; do
     fi
 done
 
-if ((${#missing[@]} == 0)); then
+missingLocales=()
+available=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | sed 's/utf-8/utf8/')
+for name in "${locales[@]}"; do
+    wanted=$(tr '[:upper:]' '[:lower:]' <<<"${name/UTF-8/utf8}")
+    grep -qx "$wanted" <<<"$available" || missingLocales+=("$name")
+done
+
+if ((${#missing[@]} == 0 && ${#missingLocales[@]} == 0)); then
     exit 0
 fi
 
-echo "setup: installing ${missing[*]}"
 if [[ "$(id -u)" -eq 0 ]]; then
     as_root=()
 elif command -v sudo >/dev/null 2>&1; then
@@ -57,7 +69,16 @@ else
     exit 1
 fi
 
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y --no-install-recommends "${missing[@]}"
+if ((${#missing[@]} > 0)); then
+    echo "setup: installing ${missing[*]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+if ((${#missingLocales[@]} > 0)); then
+    echo "setup: generating the locales ${missingLocales[*]}"
+    for name in "${missingLocales[@]}"; do
+        "${as_root[@]}" sed -i "s/^# *\($name UTF-8\)/\1/" /etc/locale.gen
+    done
+    "${as_root[@]}" locale-gen
+fi

@@ -14,11 +14,16 @@ set_source_files_properties(${tsFiles} ${CMAKE_CURRENT_SOURCE_DIR}/translations/
     PROPERTIES OUTPUT_LOCATION ${translationsFolder})
 # The play area's texts are marked by translateForPlayArea; the desktop entry's and the AppStream
 # metainfo's by the program that writes their translations.
+set(lupdateOptions -tr-function-alias translate+=translateForPlayArea -locations none -no-obsolete)
+set(lupdateSources)
+foreach(source forms/frmMain.h forms/frmHigh.h ${coreSources} desktop/translateDesktop.cpp)
+    list(APPEND lupdateSources ${CMAKE_CURRENT_SOURCE_DIR}/${source})
+endforeach()
 qt_add_translations(velquist_core
     TS_FILES ${tsFiles}
-    SOURCES ${coreSources} desktop/translateDesktop.cpp
+    SOURCES ${lupdateSources}
     QM_FILES_OUTPUT_VARIABLE qmFiles
-    LUPDATE_OPTIONS -tr-function-alias translate+=translateForPlayArea -locations none -no-obsolete)
+    LUPDATE_OPTIONS ${lupdateOptions})
 
 # Qt's own texts, the boxes' buttons among them, come from Qt's catalogues: the system's on Linux
 # (Debian's qt6-translations-l10n), shipped beside the program on Windows. Qt has none in Greek: the
