@@ -21,7 +21,9 @@ packages=(
     libgtest-dev libbenchmark-dev fonts-dejavu-core clang-format
     # Running the real window without a display, and taking screenshots of it, with a session bus
     # of its own; and under a Wayland compositor nested in that display
-    xvfb xauth openbox xdotool imagemagick x11-utils dbus-daemon sway jq
+    xvfb xauth openbox xdotool imagemagick x11-utils x11-xkb-utils dbus-daemon sway jq
+    # Reading the game's words back from its screenshots, in the languages the tests run it in
+    tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-pol tesseract-ocr-rus
     # The end-to-end test: the desktop files' validators, and strace to see what the program opens
     desktop-file-utils appstream strace
     # The game heard: a PulseAudio of the tests' own and the bench's, and parec to record it; and
