@@ -58,6 +58,8 @@ seedCorpus() {
     esac
 }
 
+# The name target checks a one-byte code page: the locale's language picks Western European's.
+export LC_ALL=C.UTF-8
 status=0
 for target in "${targets[@]}"; do
     binary=build-fuzz/tests/fuzz/fuzz_$target
