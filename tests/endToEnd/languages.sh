@@ -13,24 +13,6 @@ bannerWait=15 # a loaded machine may take a while to start the game
 startWindowManager || fail "openbox did not start"
 startSessionBus || fail "no session bus"
 
-# The words (tesseract's language $3) in the region $2 of the screenshot $1, enlarged for reading.
-readWords() {
-    convert "$1" -crop "$2" +repage -colorspace gray -resize 400% "$work/read.png"
-    tesseract "$work/read.png" - -l "$3" --psm 6 2>/dev/null | tr '\n' ' '
-}
-# The screenshot $1 of the window $2 reads each of the words that follow, in the language $3.
-reads() {
-    local name=$1 id=$2 language=$3 text word
-    shift 3
-    import -window "$id" -strip "$artefacts/$name.png"
-    text=$(readWords "$artefacts/$name.png" "$(xdotool getwindowgeometry "$id" |
-        awk '/Geometry/ { print $2 "+0+0" }')" "$language")
-    for word; do
-        [[ $text == *"$word"* ]] || fail "$name: '$word' not in: $text"
-    done
-    say "$name reads: $text"
-}
-
 # Plays a game under the locale $1 from a copy of the program of its own, to the name box titled
 # $2, whose Cancel button reads $4 (tesseract's language $3; OK is OK in both languages); types
 # the name $5 and enters it.
@@ -38,20 +20,7 @@ playTo() {
     folder=$work/$1 && mkdir -p "$folder"
     cp -r "$build/velquist" "$build"/*.wav "$build/translations" "$folder/"
     startGame env LANG="$1.UTF-8" LANGUAGE= LC_ALL= LC_MESSAGES= "$folder/velquist"
-    # New Game, and every letter key again and again until the name box: from the first letters
-    # on, keys hit them, whatever the machine's load, and the game soon ends with a score. Should
-    # it end before a hit, a new game.
-    for game in 1 2 3; do
-        xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1 sleep 0.3
-        xdotool mousemove --window "$window" 300 300 click 1
-        for _ in {1..40}; do
-            xdotool key --delay 40 {a..z}
-            nameBox=$(xdotool search --onlyvisible --name "^$2\$" | head -n1) || true
-            [[ $nameBox ]] && break 2
-        done
-        say "game $game ended without a score"
-    done
-    [[ $nameBox ]] || fail "no game ended with the name box '$2'"
+    playToNameBox "$2"
     timeout 5 xdotool windowactivate --sync "$nameBox" 2>/dev/null || true
     sleep 0.5
     reads "$1-name-box" "$nameBox" "$3" "$4"

@@ -119,3 +119,36 @@ exitGame() {
     waitFor 15 bash -c "! kill -0 $velquist 2>/dev/null" || fail "Exit did not end the program"
     wait "$velquist" || fail "the program ended with status $?"
 }
+
+# The screenshot $1 of the window $2 read by OCR (tesseract's language $3), enlarged for reading,
+# holds each of the words that follow.
+reads() {
+    local name=$1 id=$2 language=$3 text word
+    shift 3
+    import -window "$id" -strip "$artefacts/$name.png"
+    convert "$artefacts/$name.png" -colorspace gray -resize 400% "$work/read.png"
+    text=$(tesseract "$work/read.png" - -l "$language" --psm 6 2>/dev/null | tr '\n' ' ')
+    for word; do
+        [[ $text == *"$word"* ]] || fail "$name: '$word' not in: $text"
+    done
+    say "$name reads: $text"
+}
+
+# New Game, then every letter key again and again until the name box titled $1 opens (setting
+# $nameBox): from the first letters on, keys hit them, whatever the machine's load, and the game
+# soon ends with a score. Should it end before a hit, a new game.
+playToNameBox() {
+    local game
+    nameBox=
+    for game in 1 2 3; do
+        xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1 sleep 0.3
+        xdotool mousemove --window "$window" 300 300 click 1
+        for _ in {1..40}; do
+            xdotool key --delay 40 {a..z}
+            nameBox=$(xdotool search --onlyvisible --name "^$1\$" | head -n1) || true
+            [[ $nameBox ]] && return
+        done
+        say "game $game ended without a score"
+    done
+    fail "no game ended with the name box '$1'"
+}
