@@ -21,8 +21,8 @@ constexpr std::size_t recordBytes = nameBytes + scoreBytes; // 22: one entry in 
 constexpr std::size_t fileBytes = recordBytes * entryCount; // 220: the whole table in the file
 constexpr const char* fileName = "HScores.dt"; // in the program's or the player's data folder
 
-// A stored name: raw bytes of the system's code page, kept exactly as read so that they are written back as
-// they were. An empty entry holds 18 zero bytes.
+// A stored name: raw bytes of the system's code page, kept exactly as read so that they are
+// written back as they were. An empty entry holds 18 zero bytes.
 using Name = std::array<char, nameBytes>;
 
 // One entry of the table.
