@@ -19,6 +19,8 @@
 
 namespace {
 
+const std::string hit = VELQUIST_BUILD_DIR "/hit.wav", chime = VELQUIST_BUILD_DIR "/default.wav";
+
 // The server's streams as they come and go, seen from a connection of the test's own: an effect
 // played from the server's sample cache is a stream of the server's.
 class ServerWatch {
@@ -109,9 +111,10 @@ class SoundOutputs : public testing::TestWithParam<bool> {
     // The system's output, with the server or, where there is none, the mixer.
     Output makeOutput() {
         if (!GetParam()) {
-            setenv("PULSE_SERVER", "unix:/nonexistent", 1);
+            const QByteArray server = qgetenv("PULSE_SERVER");
+            qputenv("PULSE_SERVER", "unix:/nonexistent");
             auto sound = platform::makeSystemSoundOutput();
-            restoreServer();
+            qputenv("PULSE_SERVER", server);
             return {std::move(sound), [] {
                         return Mix_Playing(0) == 1;
                     }};
@@ -121,37 +124,27 @@ class SoundOutputs : public testing::TestWithParam<bool> {
                 }};
     }
     void SetUp() override {
-        if (const char* server = std::getenv("PULSE_SERVER"))
-            serverAddress = server;
         if (GetParam()) {
             watch.emplace();
             ASSERT_TRUE(watch->connected())
                 << "no sound server: run through tests/withSoundServer.sh, as ctest does";
         }
     }
-    void restoreServer() {
-        if (serverAddress.empty())
-            unsetenv("PULSE_SERVER");
-        else
-            setenv("PULSE_SERVER", serverAddress.c_str(), 1);
-    }
-
-    std::string serverAddress;
     std::optional<ServerWatch> watch;
 };
 
 // The build's two sounds play, each really started, not merely reported as played, and the hit
-// again from what the output kept of it. A missing
-// file, one that is no sound at all and a wave file in a format SDL cannot decode (MPEG audio)
-// are refused; a good file put in their place then plays, since a failure is not remembered.
+// again from what the output kept of it. A missing file, one that is no sound at all and a wave
+// file in a format SDL cannot decode (MPEG audio) are refused; a good file put in their place
+// then plays, since a failure is not remembered.
 TEST_P(SoundOutputs, PlaysTheBuildsSoundsAndRefusesWhatItCannotDecode) {
     Output output = makeOutput();
     EXPECT_GE(output.sound->deviceCount(), 1);
     const auto plays = [&](const std::string& path) {
         return output.sound->play(path) && output.playing();
     };
-    for (const std::string name : {"/hit.wav", "/default.wav", "/hit.wav"})
-        EXPECT_TRUE(plays(VELQUIST_BUILD_DIR + name)) << name;
+    for (const std::string& file : {hit, chime, hit})
+        EXPECT_TRUE(plays(file)) << file;
     QTemporaryDir folder;
     const std::string path = folder.filePath("refused.wav").toStdString();
     EXPECT_FALSE(output.sound->play(path));
@@ -162,8 +155,7 @@ TEST_P(SoundOutputs, PlaysTheBuildsSoundsAndRefusesWhatItCannotDecode) {
         std::ofstream(path, std::ios::binary) << bytes;
         EXPECT_FALSE(output.sound->play(path)) << bytes;
     }
-    std::filesystem::copy_file(VELQUIST_BUILD_DIR "/default.wav", path,
-                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(chime, path, std::filesystem::copy_options::overwrite_existing);
     EXPECT_TRUE(plays(path));
 }
 
@@ -176,13 +168,12 @@ TEST(ServerSound, ANewEffectStopsTheOneBefore) {
     ServerWatch watch;
     ASSERT_TRUE(watch.connected()) << "no sound server: run through tests/withSoundServer.sh";
     auto sound = platform::makeSystemSoundOutput();
-    ASSERT_TRUE(sound->play(VELQUIST_BUILD_DIR "/default.wav"));
-    const std::optional<std::uint32_t> chime = watch.nextStarted();
-    ASSERT_TRUE(chime);
-    ASSERT_TRUE(sound->play(VELQUIST_BUILD_DIR "/hit.wav"));
-    const std::optional<std::uint32_t> hit = watch.nextStarted();
-    ASSERT_TRUE(hit);
-    EXPECT_EQ(watch.nextEnded(), chime); // the chime first, before the hit's 50 ms are over
+    ASSERT_TRUE(sound->play(chime));
+    const std::optional<std::uint32_t> chimeStream = watch.nextStarted();
+    ASSERT_TRUE(chimeStream);
+    ASSERT_TRUE(sound->play(hit));
+    ASSERT_TRUE(watch.nextStarted());
+    EXPECT_EQ(watch.nextEnded(), chimeStream); // the chime first, before the hit's 50 ms are over
 }
 
 } // namespace
