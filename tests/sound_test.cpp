@@ -1,15 +1,18 @@
 // Linux's sound output, through the sound server tests/withSoundServer.sh starts for it, and
 // through SDL_mixer (on SDL's silent driver) where no server answers.
 #include "platform/sound.h"
+#include "platform/soundMixer.h"
 
 #include <QDeadlineTimer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 #include <pulse/pulseaudio.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -161,6 +164,23 @@ TEST_P(SoundOutputs, PlaysTheBuildsSoundsAndRefusesWhatItCannotDecode) {
 
 INSTANTIATE_TEST_SUITE_P(, SoundOutputs, testing::Bool(),
                          [](const auto& info) { return info.param ? "Server" : "NoServer"; });
+
+// The mixer's output closes once nothing has played for a while: after the count, which opens it
+// (with Sound off, no effect follows), and after an effect, but not under one: the 0.6 s chime,
+// longer than that while, is mixed to its end first.
+TEST(MixerSound, ClosesOnceQuiet) {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    static std::atomic<int> mixed, mixedAtEnd; // bytes of output
+    Mix_SetPostMix([](void*, Uint8*, int bytes) { mixed += bytes; }, nullptr);
+    Mix_ChannelFinished([](int) { mixedAtEnd = mixed.load(); });
+    auto sound = platform::makeMixerSound();
+    EXPECT_GE(sound->deviceCount(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([] { return Mix_QuerySpec(nullptr, nullptr, nullptr) == 0; }));
+    mixed = 0;
+    ASSERT_TRUE(sound->play(chime));
+    EXPECT_TRUE(QTest::qWaitFor([] { return Mix_QuerySpec(nullptr, nullptr, nullptr) == 0; }));
+    EXPECT_GT(mixedAtEnd, 44100 * 4 / 2) << "cut short"; // half a second of 16-bit stereo
+}
 
 // A new effect stops the one before on the server, so that effects in quick succession do not
 // pile up: the chime's stream ends as soon as a hit follows it, long before its 0.6 s are over.
