@@ -17,7 +17,7 @@ namespace platform {
 namespace {
 
 // How long the first question waits for the sound server to answer; a local server takes a few
-// milliseconds.
+// milliseconds. Later questions do not wait for a server still connecting.
 constexpr auto serverWait = std::chrono::seconds(2);
 // PulseAudio keeps no sample larger than this (16 MiB: over a minute and a half of CD audio).
 constexpr std::size_t largestSample = 16 * 1024 * 1024;
@@ -41,7 +41,8 @@ class LoopLock {
 // nothing. A new effect stops the one before, so the last plays to its end.
 //
 // The connection is made on the client library's thread, started at construction; the first
-// question waits for its outcome. Where no server answers (ALSA alone), SDL_mixer plays instead.
+// question waits a while for its outcome. Where no server answers (ALSA alone), SDL_mixer plays
+// instead.
 class PulseSound final : public SoundOutput {
   public:
     PulseSound() {
@@ -91,10 +92,13 @@ class PulseSound final : public SoundOutput {
     PulseSound(const PulseSound&) = delete;
     PulseSound& operator=(const PulseSound&) = delete;
 
-    // The server's sinks: 0 where it has none or went away.
+    // The server's sinks: 0 where it has none or went away. A server still connecting is slow,
+    // not missing: one device until it says how many it has.
     int deviceCount() override {
         if (SoundOutput* mixer = fallback())
             return mixer->deviceCount();
+        if (connecting())
+            return 1;
         LoopLock lock(loop);
         return pa_context_get_state(context) == PA_CONTEXT_READY ? sinks : 0;
     }
@@ -137,16 +141,24 @@ class PulseSound final : public SoundOutput {
         bool playWhenUploaded = false;
     };
 
-    // Waits for the connection's outcome; the mixer from then on where there is no server.
+    // Waits for the connection's outcome, the first time only; the mixer from then on where
+    // there is no server.
     SoundOutput* fallback() {
         std::unique_lock lock(settling);
-        if (!settled.wait_for(lock, serverWait, [this] { return outcome.has_value(); }))
-            return nullptr; // the server is slow to answer: no sound for now
+        const auto wait = waited ? std::chrono::seconds(0) : serverWait;
+        waited = true;
+        if (!settled.wait_for(lock, wait, [this] { return outcome.has_value(); }))
+            return nullptr; // still connecting: no sound for now
         if (!*outcome && !mixer) {
             pa_threaded_mainloop_stop(loop); // nothing of the client library left running
             mixer = makeMixerSound();
         }
         return mixer.get();
+    }
+
+    bool connecting() {
+        std::lock_guard lock(settling);
+        return !outcome;
     }
 
     void settle(bool connected) {
@@ -323,6 +335,7 @@ class PulseSound final : public SoundOutput {
     std::mutex settling; // guards outcome
     std::condition_variable settled;
     std::optional<bool> outcome;        // whether the server was reached; none while connecting
+    bool waited = false;                // the first question has waited for the outcome
     std::unique_ptr<SoundOutput> mixer; // where no server answers
 };
 

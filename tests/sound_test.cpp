@@ -11,6 +11,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 #include <pulse/pulseaudio.h>
+#include <signal.h>
 
 #include <atomic>
 #include <cstdlib>
@@ -180,6 +181,19 @@ TEST(MixerSound, ClosesOnceQuiet) {
     ASSERT_TRUE(sound->play(chime));
     EXPECT_TRUE(QTest::qWaitFor([] { return Mix_QuerySpec(nullptr, nullptr, nullptr) == 0; }));
     EXPECT_GT(mixedAtEnd, 44100 * 4 / 2) << "cut short"; // half a second of 16-bit stereo
+}
+
+// A server slow to answer is no missing device: while it does not answer, the count waits a
+// while and then says there is one; once it answers, effects play.
+TEST(ServerSound, ASlowServerIsNoMissingDevice) {
+    const pid_t server = qEnvironmentVariableIntValue("VELQUIST_SOUND_SERVER_PID");
+    ASSERT_GT(server, 0) << "no sound server: run through tests/withSoundServer.sh";
+    kill(server, SIGSTOP);
+    auto sound = platform::makeSystemSoundOutput();
+    const int devices = sound->deviceCount();
+    kill(server, SIGCONT);
+    EXPECT_GE(devices, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sound->play(hit); }));
 }
 
 // A new effect stops the one before on the server, so that effects in quick succession do not
