@@ -4,6 +4,7 @@
 #include "platform/soundMixer.h"
 
 #include <QDeadlineTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -224,6 +225,16 @@ TEST(ServerSound, WhatTheServerRefusesIsNoPlay) {
     const std::string remove = "pactl remove-sample velquist-" + std::to_string(getpid()) + "-1";
     ASSERT_TRUE(QTest::qWaitFor([&] { return std::system(remove.c_str()) == 0; }));
     EXPECT_FALSE(sound->play(chime));
+}
+
+// Copies of the game on one server each keep their own samples: the one that ends first removes
+// only its own, and the other's effects play on.
+TEST(ServerSound, EachCopyKeepsItsSamples) {
+    auto sound = platform::makeSystemSoundOutput();
+    ASSERT_TRUE(sound->play(hit));
+    const QString copy = QCoreApplication::applicationDirPath() + "/velquist_anotherCopy";
+    EXPECT_EQ(QProcess::execute(copy, {"play", QString::fromStdString(hit)}), 0);
+    EXPECT_TRUE(sound->play(hit));
 }
 
 // A new effect stops the one before on the server, so that effects in quick succession do not
