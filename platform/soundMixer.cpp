@@ -70,11 +70,12 @@ class MixerSound final : public SoundOutput {
     MixerSound& operator=(const MixerSound&) = delete;
 
     // An output that cannot be opened is no device: sound goes off rather than play nothing. The
-    // first count opens the output, since an effect follows it; later ones answer what the last
-    // opening found, without opening anything.
+    // first count opens the output and leaves it to the idle close, since an effect usually
+    // follows it but need not (Sound off); later ones answer what the last opening found, without
+    // opening anything.
     int deviceCount() override {
-        if (!tried)
-            open();
+        if (!tried && open())
+            idleClose.start();
         return failed ? 0 : devices;
     }
 

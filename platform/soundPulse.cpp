@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 
@@ -17,8 +18,11 @@ namespace platform {
 namespace {
 
 // How long the first question waits for the sound server to answer; a local server takes a few
-// milliseconds.
+// milliseconds. Later questions do not wait for a server still connecting.
 constexpr auto serverWait = std::chrono::seconds(2);
+// How long a play waits for the server to take its sample and start it, and the end waits for
+// the samples' removal; a local server answers within milliseconds.
+constexpr pa_usec_t answerWait = 1000 * PA_USEC_PER_MSEC;
 // PulseAudio keeps no sample larger than this (16 MiB: over a minute and a half of CD audio).
 constexpr std::size_t largestSample = 16 * 1024 * 1024;
 
@@ -38,10 +42,13 @@ class LoopLock {
 // file is decoded and handed to the server once, and an effect is one request to the server,
 // which plays the sample itself. So the program has no stream of its own: while nothing plays,
 // neither it nor the server does anything for its sound, and a playing effect costs the program
-// nothing. A new effect stops the one before, so the last plays to its end.
+// nothing. A new effect stops the one before, so the last plays to its end. A play waits for the
+// server's answer (a round trip of a millisecond or so), so that it is true only for an effect
+// the server has started.
 //
 // The connection is made on the client library's thread, started at construction; the first
-// question waits for its outcome. Where no server answers (ALSA alone), SDL_mixer plays instead.
+// question waits a while for its outcome. Where no server answers (ALSA alone), SDL_mixer plays
+// instead.
 class PulseSound final : public SoundOutput {
   public:
     PulseSound() {
@@ -78,7 +85,11 @@ class PulseSound final : public SoundOutput {
                 removed = pa_context_remove_sample(context, sample.name.c_str(),
                                                    &PulseSound::onDone, loop);
             }
-            waitFor(removed);
+            if (removed) {
+                answered(
+                    [removed] { return pa_operation_get_state(removed) != PA_OPERATION_RUNNING; });
+                pa_operation_unref(removed);
+            }
             pa_context_disconnect(context);
         }
         pa_threaded_mainloop_stop(loop);
@@ -91,31 +102,33 @@ class PulseSound final : public SoundOutput {
     PulseSound(const PulseSound&) = delete;
     PulseSound& operator=(const PulseSound&) = delete;
 
-    // The server's sinks: 0 where it has none or went away.
+    // The server's sinks: 0 where it has none or went away. A server still connecting is slow,
+    // not missing: one device until it says how many it has.
     int deviceCount() override {
         if (SoundOutput* mixer = fallback())
             return mixer->deviceCount();
+        if (connecting())
+            return 1;
         LoopLock lock(loop);
         return pa_context_get_state(context) == PA_CONTEXT_READY ? sinks : 0;
     }
 
+    // False, so that another sound may stand in, unless the server has started the effect: while
+    // it is still connecting, when it refuses the sample or the start, or when it has not answered
+    // within answerWait (and then at once until it answers again).
     bool play(const std::string& path) override {
         if (SoundOutput* mixer = fallback())
             return mixer->play(path);
         LoopLock lock(loop);
-        if (pa_context_get_state(context) != PA_CONTEXT_READY)
+        if (pa_context_get_state(context) != PA_CONTEXT_READY || late)
             return false;
         Sample* sample = sampleFor(path);
-        if (!sample)
+        if (!sample || !upload(*sample))
             return false;
-        if (!upload(*sample))
+        if (!answered([sample] { return !sample->upload; }) || !sample->uploaded)
             return false;
         stopLastEffect();
-        if (sample->uploaded)
-            startEffect(*sample);
-        else
-            sample->playWhenUploaded = true;
-        return true;
+        return startEffect(*sample);
     }
 
     void preload(const std::string& path) override {
@@ -133,20 +146,27 @@ class PulseSound final : public SoundOutput {
         std::string name;            // the sample's name on the server
         WaveData wave;               // its samples, until they are on the server
         pa_stream* upload = nullptr; // the stream that hands it to the server
-        bool uploaded = false;       // on the server: effects may start
-        bool playWhenUploaded = false;
+        bool uploaded = false;       // the server has confirmed it has it: effects may start
     };
 
-    // Waits for the connection's outcome; the mixer from then on where there is no server.
+    // Waits for the connection's outcome, the first time only; the mixer from then on where
+    // there is no server.
     SoundOutput* fallback() {
         std::unique_lock lock(settling);
-        if (!settled.wait_for(lock, serverWait, [this] { return outcome.has_value(); }))
-            return nullptr; // the server is slow to answer: no sound for now
+        const auto wait = waited ? std::chrono::seconds(0) : serverWait;
+        waited = true;
+        if (!settled.wait_for(lock, wait, [this] { return outcome.has_value(); }))
+            return nullptr; // still connecting: no sound for now
         if (!*outcome && !mixer) {
             pa_threaded_mainloop_stop(loop); // nothing of the client library left running
             mixer = makeMixerSound();
         }
         return mixer.get();
+    }
+
+    bool connecting() {
+        std::lock_guard lock(settling);
+        return !outcome;
     }
 
     void settle(bool connected) {
@@ -185,27 +205,37 @@ class PulseSound final : public SoundOutput {
         sample.upload = pa_stream_new(context, sample.name.c_str(), &format, nullptr);
         if (!sample.upload)
             return false;
+        // Its answer comes on the loop's thread, which waits for the loop's lock held here.
+        if (pa_stream_connect_upload(sample.upload,
+                                     sample.wave.samples.size() * sizeof(std::int16_t)) < 0) {
+            pa_stream_unref(sample.upload);
+            sample.upload = nullptr;
+            return false;
+        }
         pa_stream_set_state_callback(sample.upload, &PulseSound::onUploadState, &sample);
-        pa_stream_connect_upload(sample.upload, sample.wave.samples.size() * sizeof(std::int16_t));
         return true;
     }
 
-    // Starts the sample playing on the default sink. Loop locked.
-    void startEffect(Sample& sample) {
-        ++effectsStarting;
+    // Starts the sample playing on the default sink; true once the server has started it. One it
+    // answers too late is stopped when it does. Loop locked.
+    bool startEffect(Sample& sample) {
         pa_operation* started = pa_context_play_sample_with_proplist(
             context, sample.name.c_str(), nullptr, PA_VOLUME_INVALID, effectProperties(),
             &PulseSound::onEffectStarted, this);
-        if (started)
-            pa_operation_unref(started);
-        else
-            --effectsStarting;
+        if (!started)
+            return false;
+        ++effectsStarting;
+        const bool done =
+            answered([started] { return pa_operation_get_state(started) != PA_OPERATION_RUNNING; });
+        pa_operation_unref(started);
+        if (!done)
+            effectsToStop = effectsStarting;
+        return done && lastEffect != PA_INVALID_INDEX;
     }
 
-    // Stops the effect playing, if any, and any still waiting for its sample. Loop locked.
+    // Stops the effect playing, if any, and any the server has not answered for yet. Loop
+    // locked.
     void stopLastEffect() {
-        for (auto& [path, sample] : samples)
-            sample.playWhenUploaded = false;
         if (lastEffect != PA_INVALID_INDEX)
             kill(lastEffect);
         lastEffect = PA_INVALID_INDEX;
@@ -230,15 +260,27 @@ class PulseSound final : public SoundOutput {
         pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
     }
 
-    // Waits for an operation to end, loop locked; so that a request is done before the
-    // connection goes.
-    void waitFor(pa_operation* operation) {
-        if (!operation)
-            return;
-        while (pa_operation_get_state(operation) == PA_OPERATION_RUNNING &&
-               pa_context_get_state(context) == PA_CONTEXT_READY)
+    // Waits, loop locked, until done() says the server has answered, for answerWait at most;
+    // false if it has not, and the server is late from then until its next answer.
+    bool answered(const std::function<bool()>& done) {
+        struct Deadline {
+            pa_threaded_mainloop* loop;
+            bool passed = false;
+        } deadline{loop};
+        pa_time_event* timer = pa_context_rttime_new(
+            context, pa_rtclock_now() + answerWait,
+            [](pa_mainloop_api*, pa_time_event*, const timeval*, void* data) {
+                auto* deadline = static_cast<Deadline*>(data);
+                deadline->passed = true;
+                pa_threaded_mainloop_signal(deadline->loop, 0);
+            },
+            &deadline);
+        while (!done() && !deadline.passed && pa_context_get_state(context) == PA_CONTEXT_READY)
             pa_threaded_mainloop_wait(loop);
-        pa_operation_unref(operation);
+        if (timer)
+            pa_threaded_mainloop_get_api(loop)->time_free(timer);
+        late = !done() && deadline.passed;
+        return done();
     }
 
     static void onContextState(pa_context* context, void* self) {
@@ -273,34 +315,35 @@ class PulseSound final : public SoundOutput {
         sound->settle(true);
     }
 
-    // Hands the sample over once the server has made room for it, and plays it if an effect
-    // waits for it: the server takes requests in order, so the play finds the sample there.
+    // Hands the sample over once the server has made room for it. The upload ends when the
+    // server has answered its finish: terminated once it has kept the sample, failed when it has
+    // not; the samples are then kept for the next play to send again.
     static void onUploadState(pa_stream* upload, void* data) {
         auto& sample = *static_cast<Sample*>(data);
+        sample.owner->late = false;
         const pa_stream_state_t state = pa_stream_get_state(upload);
         if (state == PA_STREAM_READY) {
             pa_stream_write(upload, sample.wave.samples.data(),
                             sample.wave.samples.size() * sizeof(std::int16_t), nullptr, 0,
                             PA_SEEK_RELATIVE);
             pa_stream_finish_upload(upload);
-            sample.uploaded = true;
-            sample.wave = {};
-            if (sample.playWhenUploaded) {
-                sample.playWhenUploaded = false;
-                sample.owner->startEffect(sample);
-            }
         }
         if (state == PA_STREAM_TERMINATED || state == PA_STREAM_FAILED) {
+            sample.uploaded = state == PA_STREAM_TERMINATED;
+            if (sample.uploaded)
+                sample.wave = {};
             pa_stream_set_state_callback(upload, nullptr, nullptr);
             pa_stream_unref(upload);
             sample.upload = nullptr;
         }
+        pa_threaded_mainloop_signal(sample.owner->loop, 0);
     }
 
     // The server's answer to a play: the effect's index, which the next play stops; an effect
     // already superseded is stopped at once.
     static void onEffectStarted(pa_context*, std::uint32_t effect, void* self) {
         auto* sound = static_cast<PulseSound*>(self);
+        sound->late = false;
         --sound->effectsStarting;
         if (sound->effectsToStop > 0) {
             --sound->effectsToStop;
@@ -309,6 +352,7 @@ class PulseSound final : public SoundOutput {
         } else {
             sound->lastEffect = effect;
         }
+        pa_threaded_mainloop_signal(sound->loop, 0);
     }
 
     pa_threaded_mainloop* loop = nullptr;
@@ -319,10 +363,12 @@ class PulseSound final : public SoundOutput {
     std::uint32_t lastEffect = PA_INVALID_INDEX; // the effect the next play stops
     int effectsStarting = 0;                     // plays the server has not answered yet
     int effectsToStop = 0;                       // of those, the ones stopped before the answer
+    bool late = false; // a wait for the server's answer ran out, and no answer has come since
 
     std::mutex settling; // guards outcome
     std::condition_variable settled;
     std::optional<bool> outcome;        // whether the server was reached; none while connecting
+    bool waited = false;                // the first question has waited for the outcome
     std::unique_ptr<SoundOutput> mixer; // where no server answers
 };
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the command given with a sound server of its own (scripts/lib/privateSound.sh), named by
-# PULSE_SERVER, and stops the server after it:
+# PULSE_SERVER, its process in VELQUIST_SOUND_SERVER_PID, and stops the server after it:
 #   bash tests/withSoundServer.sh pulseaudio|pipewire COMMAND...
 # Without that server it exits 77 (skipped), or fails under CI, where the set-up must have
 # installed it.
@@ -21,4 +21,5 @@ for tool in $tools pactl; do
     exit 77
 done
 startSoundServer "$server" || exit 1
+export VELQUIST_SOUND_SERVER_PID=$soundPid
 "$@"

@@ -1,10 +1,15 @@
-// Another copy of the game at work on a shared "HScores.dt", run by the high-score tests:
+// Another copy of the game, run by the tests, at work on a shared "HScores.dt" or playing a sound:
 //   hold FILE shared|exclusive [MS]  takes the file's lock and says "held"; keeps it until killed,
 //                                    or MS milliseconds and then removes the file it made
 //   save FILE FIRST STEP LAST        says "ready", waits for a line, then adds the scores FIRST,
 //                                    FIRST + STEP, ... LAST, each named by itself
+//   play FILE                        plays the sound file through the system's output and ends,
+//                                    with status 0 if it played
 #include "forms/highScoreTable.h"
 #include "platform/dataFile.h"
+#include "platform/sound.h"
+
+#include <QCoreApplication>
 
 #include <chrono>
 #include <iostream>
@@ -32,6 +37,9 @@ int main(int argc, char* argv[]) {
         const int first = std::stoi(argv[3]), step = std::stoi(argv[4]), last = std::stoi(argv[5]);
         for (int score = first; step > 0 ? score <= last : score >= last; score += step)
             addScore(shared, table, score, storedName(std::to_string(score)));
+    } else if (role == "play") {
+        QCoreApplication application(argc, argv); // the program's folder, for its default sound
+        return platform::makeSystemSoundOutput()->play(path) ? 0 : 1;
     } else {
         std::cerr << "usage: see the top of anotherCopy.cpp\n";
         return 2;
