@@ -5,17 +5,16 @@
 #include "forms/frmHigh.h"
 #include "platform/translation.h"
 
+#include <QDir>
 #include <QFontMetrics>
-
-#include <sstream>
 
 namespace {
 
+// The languages the build made catalogues for.
 std::vector<std::string> languages() {
     std::vector<std::string> list;
-    std::istringstream names(VELQUIST_LANGUAGES);
-    for (std::string name; std::getline(names, name, ',');)
-        list.push_back(name);
+    for (const QString& file : QDir(VELQUIST_TRANSLATIONS_DIR).entryList({"velquist_*.qm"}))
+        list.push_back(file.mid(9, file.size() - 12).toStdString());
     return list;
 }
 
