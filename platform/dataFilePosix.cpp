@@ -81,7 +81,12 @@ FileStatus DataFile::lock(bool exclusive) {
         return failure(EISDIR);
     if (!S_ISREG(info.st_mode))
         return {FileStatus::notRegular, {}};
-    if (info.st_nlink == 0) // another copy's first save failed while this one waited
+    // Another copy's first save failed while this one waited: its path leads to no file now, or to
+    // another one, made since. The file this copy holds, unlinked or not, is no longer the table.
+    struct stat atPath {};
+    if (::stat(path.c_str(), &atPath) != 0)
+        return errno == ENOENT ? FileStatus{FileStatus::removed, {}} : failure(errno);
+    if (atPath.st_dev != info.st_dev || atPath.st_ino != info.st_ino)
         return {FileStatus::removed, {}};
     return {};
 }

@@ -39,7 +39,9 @@ std::string messageOf(DWORD error) {
     return message.toStdString();
 }
 
-FileStatus failure(DWORD error = ::GetLastError()) {
+// The error is read by the caller right after the call that failed: any later call, even one that
+// succeeds, may change what GetLastError answers.
+FileStatus failure(DWORD error) {
     return FileStatus{FileStatus::failed, messageOf(error)};
 }
 
@@ -71,23 +73,26 @@ FileStatus DataFile::openToRead(const std::string& path) {
 FileStatus DataFile::openToUpdate(const std::string& path) {
     this->path = path;
     const std::wstring wide = widePath(path);
+    DWORD error = ERROR_SUCCESS; // why the last open failed
     const auto open = [&](DWORD disposition) {
-        return ::CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, shareAll, nullptr,
-                             disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE opened = ::CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, shareAll,
+                                            nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        error = opened == INVALID_HANDLE_VALUE ? ::GetLastError() : ERROR_SUCCESS;
+        return opened;
     };
     HANDLE opened = open(CREATE_NEW);
-    if (opened == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_PATH_NOT_FOUND) {
-        std::error_code error;
-        std::filesystem::create_directories(std::filesystem::path(wide).parent_path(), error);
-        if (error)
-            return FileStatus{FileStatus::failed, error.message()};
+    if (opened == INVALID_HANDLE_VALUE && error == ERROR_PATH_NOT_FOUND) {
+        std::error_code folders;
+        std::filesystem::create_directories(std::filesystem::path(wide).parent_path(), folders);
+        if (folders)
+            return FileStatus{FileStatus::failed, folders.message()};
         opened = open(CREATE_NEW);
     }
     made = opened != INVALID_HANDLE_VALUE;
-    if (!made && ::GetLastError() == ERROR_FILE_EXISTS)
+    if (!made && error == ERROR_FILE_EXISTS)
         opened = open(OPEN_EXISTING);
     if (opened == INVALID_HANDLE_VALUE)
-        return failure();
+        return failure(error);
     handle = ours(opened);
     return {};
 }
@@ -96,8 +101,8 @@ FileStatus DataFile::lock(bool exclusive) {
     switch (lockFile(handle, exclusive)) {
     case FileLock::busy:
         return {FileStatus::busy, {}};
-    case FileLock::failed:
-        return failure();
+    case FileLock::failed: // LockFileEx's error, the last call lockFile made
+        return failure(::GetLastError());
     case FileLock::held:
         break;
     }
@@ -105,7 +110,7 @@ FileStatus DataFile::lock(bool exclusive) {
         return {FileStatus::notRegular, {}};
     BY_HANDLE_FILE_INFORMATION open{};
     if (!::GetFileInformationByHandle(win32(handle), &open))
-        return failure();
+        return failure(::GetLastError());
     if (open.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return failure(ERROR_DIRECTORY);
     // Another copy's first save failed while this one waited: its path leads to no file now, to
@@ -120,9 +125,10 @@ FileStatus DataFile::lock(bool exclusive) {
     }
     BY_HANDLE_FILE_INFORMATION atPath{};
     const bool known = ::GetFileInformationByHandle(there, &atPath);
+    const DWORD error = known ? ERROR_SUCCESS : ::GetLastError();
     ::CloseHandle(there);
     if (!known)
-        return failure();
+        return failure(error);
     if (atPath.dwVolumeSerialNumber != open.dwVolumeSerialNumber ||
         atPath.nFileIndexHigh != open.nFileIndexHigh || atPath.nFileIndexLow != open.nFileIndexLow)
         return {FileStatus::removed, {}};
@@ -138,9 +144,10 @@ FileStatus DataFile::read(std::string& bytes, std::size_t most) {
         DWORD n = 0;
         if (!::ReadFile(win32(handle), bytes.data() + got, static_cast<DWORD>(most - got), &n,
                         &at)) {
-            if (::GetLastError() == ERROR_HANDLE_EOF)
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_HANDLE_EOF)
                 break;
-            return failure();
+            return failure(error);
         }
         if (n == 0)
             break; // a short file
@@ -158,18 +165,18 @@ FileStatus DataFile::writeAtStart(std::span<const unsigned char> bytes) {
         DWORD n = 0;
         if (!::WriteFile(win32(handle), bytes.data() + done,
                          static_cast<DWORD>(bytes.size() - done), &n, &at))
-            return failure();
+            return failure(::GetLastError());
         if (n == 0)
             return FileStatus::shortWrite(done, bytes.size());
         done += n;
     }
-    return ::FlushFileBuffers(win32(handle)) ? FileStatus{} : failure();
+    return ::FlushFileBuffers(win32(handle)) ? FileStatus{} : failure(::GetLastError());
 }
 
 FileStatus DataFile::close() {
     const HANDLE closing = win32(handle);
     handle = noFile;
-    return ::CloseHandle(closing) ? FileStatus{} : failure();
+    return ::CloseHandle(closing) ? FileStatus{} : failure(::GetLastError());
 }
 
 // A removed file keeps its name until every handle on it is closed (on Windows before its POSIX

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <filesystem>
+
 using namespace highScoreTable;
 using namespace std::chrono_literals;
 
@@ -67,20 +69,41 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
     EXPECT_EQ(warnings(), Texts{});
 }
 
+// A read-only "HScores.dt" (its read-only attribute on Windows, mode 0400 elsewhere) in a folder
+// the player may write sends the player to their own folder, %APPDATA%\Velquist on Windows
+// ($XDG_DATA_HOME/Velquist, the fixture's, elsewhere), starting from the read-only file's table.
+TEST_F(HighScores, AReadOnlyFileInAWritableFolderSendsThePlayerToTheirOwnFolder) {
+    const QString data = qEnvironmentVariable("APPDATA", qEnvironmentVariable("XDG_DATA_HOME"));
+    const std::string own = QDir::toNativeSeparators(data + "/Velquist/HScores.dt").toStdString();
+    std::filesystem::remove(own);
+    std::ofstream(file, std::ios::binary) << fileOf({{ada, 300}});
+    ASSERT_TRUE(QFile::setPermissions(QString::fromStdString(file), QFile::ReadOwner));
+    frmHigh high(nullptr);
+    high.addScore(100, bo.typed);
+    EXPECT_EQ(scoreFile::readBytes(own), fileOf({{ada, 300}, {bo, 100}}));
+    EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ada, 300}}));
+    EXPECT_EQ(warnings(), Texts{});
+    std::filesystem::remove(own);
+}
+
 // Copies sharing the file: each window saves into what the others saved, shows and judges by the
 // file as it is now, and a clear holds against another's next save. A save warns and keeps its
 // changes for the next one while a copy holds the lock, even one that only reads; a copy started
 // under a writer's lock reads nothing then and warns of nothing. A save that waited for a file a
-// copy made and removed again after its first save failed warns too.
+// copy made and removed again after its first save failed warns too, whether the path then leads
+// to no file or to a new one that a third copy made, which its next save goes into.
 TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresThroughARemovalAndALock) {
     frmHigh first(nullptr);
-    {
-        LockHolder remover(file, "exclusive", {"300"});
-        platform::setLockWaitForTesting(1500ms);
-        first.addScore(100, ann.typed);
+    for (const char* then : {"", "new"}) {
+        std::filesystem::remove(file);
+        {
+            LockHolder remover(file, "exclusive", {"300", then});
+            platform::setLockWaitForTesting(1500ms);
+            first.addScore(100, ann.typed);
+        }
+        first.addScore(50, bo.typed);
+        EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 100}, {bo, 50}})) << then;
     }
-    first.addScore(50, bo.typed);
-    EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 100}, {bo, 50}}));
 
     std::ofstream(file, std::ios::binary) << fileOf(Entries(10, {ada, 100}));
     frmHigh second(nullptr);
@@ -109,7 +132,7 @@ TEST_F(HighScores, CopiesSharingTheFileKeepEachOthersScoresThroughARemovalAndALo
     second.addScore(200, bo.typed);
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ann, 300}, {bo, 200}}));
     const std::string removed = writeFailureMessage(file, "another copy of the game removed it");
-    EXPECT_EQ(warnings(), (Texts{removed, lockBusyMessage(file), lockBusyMessage(file)}));
+    EXPECT_EQ(warnings(), (Texts{removed, removed, lockBusyMessage(file), lockBusyMessage(file)}));
 }
 
 // Two copies saving at once, one the even scores up to 600 rising, the other the odd ones from 601

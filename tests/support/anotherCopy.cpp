@@ -1,6 +1,9 @@
 // Another copy of the game, run by the tests, at work on a shared "HScores.dt" or playing a sound:
-//   hold FILE shared|exclusive [MS]  takes the file's lock and says "held"; keeps it until killed,
-//                                    or MS milliseconds and then removes the file it made
+//   hold FILE shared|exclusive [MS [new]]
+//                                    takes the file's lock and says "held"; keeps it until killed,
+//                                    or MS milliseconds and then removes the file it made, and
+//                                    with "new" makes a new one at the path, as a third copy
+//                                    would, before it lets the lock go
 //   save FILE FIRST STEP LAST        says "ready", waits for a line, then adds the scores FIRST,
 //                                    FIRST + STEP, ... LAST, each named by itself
 //   play FILE                        plays the sound file through the system's output and ends,
@@ -28,6 +31,8 @@ int main(int argc, char* argv[]) {
         std::this_thread::sleep_for(argc > 4 ? std::chrono::milliseconds(std::stoi(argv[4]))
                                              : std::chrono::hours(1));
         file.removeIfCreated();
+        if (argc > 5 && std::string(argv[5]) == "new" && !platform::DataFile().openToUpdate(path))
+            return 1;
     } else if (role == "save" && argc > 5) {
         std::cout << "ready" << std::endl;
         std::string go;
