@@ -10,9 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <string>
-
 namespace {
 
 int expectedCodePage = 0;
@@ -25,11 +22,7 @@ struct StoredName {
 };
 
 const StoredName storedNames[] = {
-    {1252, "Renée Müller-Lüdenscheidt",
-     "Ren\xE9"
-     "e M\xFCller-L\xFC"
-     "den",
-     "Renée Müller-Lüden"},
+    {1252, "José Müller", "Jos\xE9 M\xFCller", "José Müller"},
     {1250, "Łukasz", "\xA3ukasz", "Łukasz"},
     {1250, "Иван", "????", "????"},
     {1251, "Иван", "\xC8\xE2\xE0\xED", "Иван"},
@@ -75,10 +68,6 @@ TEST(CodePage, PlayAreaTextsTheCodePageLacksAreInEnglish) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: velquist_codePages CODE-PAGE\n");
-        return 2;
-    }
-    expectedCodePage = std::atoi(argv[1]);
+    expectedCodePage = argc == 2 ? std::atoi(argv[1]) : 0;
     return RUN_ALL_TESTS();
 }
