@@ -69,6 +69,23 @@ TEST_F(HighScores, MenuShowsTheFileAndClearEmptiesIt) {
     EXPECT_EQ(warnings(), Texts{});
 }
 
+// A read-only "HScores.dt" (its read-only attribute on Windows, mode 0400 elsewhere) in a folder
+// the player may write sends the player to their own folder, %APPDATA%\Velquist on Windows
+// ($XDG_DATA_HOME/Velquist, the fixture's, elsewhere), starting from the read-only file's table.
+TEST_F(HighScores, AReadOnlyFileInAWritableFolderSendsThePlayerToTheirOwnFolder) {
+    const QString data = qEnvironmentVariable("APPDATA", qEnvironmentVariable("XDG_DATA_HOME"));
+    const std::string own = QDir::toNativeSeparators(data + "/Velquist/HScores.dt").toStdString();
+    std::filesystem::remove(own);
+    std::ofstream(file, std::ios::binary) << fileOf({{ada, 300}});
+    ASSERT_TRUE(QFile::setPermissions(QString::fromStdString(file), QFile::ReadOwner));
+    frmHigh high(nullptr);
+    high.addScore(100, bo.typed);
+    EXPECT_EQ(scoreFile::readBytes(own), fileOf({{ada, 300}, {bo, 100}}));
+    EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ada, 300}}));
+    EXPECT_EQ(warnings(), Texts{});
+    std::filesystem::remove_all(std::filesystem::path(own).parent_path());
+}
+
 // Copies sharing the file: each window saves into what the others saved, shows and judges by the
 // file as it is now, and a clear holds against another's next save. A save warns and keeps its
 // changes for the next one while a copy holds the lock, even one that only reads; a copy started
