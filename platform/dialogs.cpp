@@ -19,11 +19,15 @@ class ToolkitDialogs final : public DialogProvider {
         return vbOK;
     }
 
+    // The box keeps the size of what it holds. On Windows it takes the thin frame of a fixed-size
+    // dialog, as the message box does, not a sizing border, for which a window manager under Wine
+    // draws a resize handle along its bottom edge.
     std::string inputBox(const std::string& prompt, const std::string& title) override {
         bool accepted = false;
-        const QString text = QInputDialog::getText(
-            QApplication::activeWindow(), QString::fromStdString(title),
-            QString::fromStdString(prompt), QLineEdit::Normal, QString(), &accepted);
+        const QString text =
+            QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(title),
+                                  QString::fromStdString(prompt), QLineEdit::Normal, QString(),
+                                  &accepted, Qt::MSWindowsFixedSizeDialogHint);
         return accepted ? text.toStdString() : std::string();
     }
 };

@@ -83,7 +83,7 @@ TEST_F(HighScores, AReadOnlyFileInAWritableFolderSendsThePlayerToTheirOwnFolder)
     EXPECT_EQ(scoreFile::readBytes(own), fileOf({{ada, 300}, {bo, 100}}));
     EXPECT_EQ(scoreFile::readBytes(file), fileOf({{ada, 300}}));
     EXPECT_EQ(warnings(), Texts{});
-    std::filesystem::remove(own);
+    std::filesystem::remove_all(std::filesystem::path(own).parent_path());
 }
 
 // Copies sharing the file: each window saves into what the others saved, shows and judges by the
