@@ -139,7 +139,7 @@ sounds() {
 }
 
 heardAfter() {
-    awk 'FNR == NR { start[++count] = $1; length_[count] = $2; next }
+    awk 'FILENAME == ARGV[1] { start[++count] = $1; length_[count] = $2; next }
         { while (n < count && start[n + 1] < $1 - 0.02) n++
           if (n == count) { print "missed"; next }
           n++
