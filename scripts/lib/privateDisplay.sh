@@ -68,7 +68,12 @@ waitFor() { # whole seconds, then the command
     done
 }
 
-shown() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" | head -n1; }
+# xdotool ends on an X error, as when a window it looks at goes away (Wine makes and ends many at
+# its start): each search is tried again until the time is up.
+shown() { waitFor "$1" visible "$2"; }
+visible() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | awk 'NR == 1 { print } END { exit !NR }'
+}
 gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
 
 player="$work/player"
