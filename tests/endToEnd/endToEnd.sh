@@ -9,7 +9,8 @@
 # scratchpad with every letter fast comes back paused, not over, and runs again on Insert.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb openbox xdotool xprop import convert strace desktop-file-validate appstreamcli \
-    dbus-daemon setpriv cpack dpkg-shlibdeps lintian apt-get pulseaudio pactl sway swaymsg jq xwininfo
+    dbus-daemon setpriv cpack dpkg-shlibdeps lintian apt-get pulseaudio pactl sway swaymsg jq \
+    xwininfo
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
 # The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).

@@ -101,7 +101,8 @@ newGame() {
     $onNewGame
     xdotool mousemove --window "$window" 556 $((HEIGHT - 32)) click 1
     ((++newGames))
-    waitFor 30 seen banner "$top" 300 '#00FF00' || fail "no green banner at the top of the play area"
+    waitFor 30 seen banner "$top" 300 '#00FF00' ||
+        fail "no green banner at the top of the play area"
     xdotool mousemove --window "$window" 300 300 click 1
     waitFor 30 seen letters "$play" 80 "${letterColours[@]:1}" || fail "no letters appeared"
 }

@@ -38,11 +38,11 @@ xdotool mousemove --window "$window" 300 300 click 1
 typeUntil 3 recorded off {a..z} >"$artefacts/off"
 [[ -s "$artefacts/off" ]] || fail "no key hit a letter with the sound off"
 # What the server mixes reaches the recording within $latency of its event.
-waitFor 30 recordedPast "$(awk -v most="$latency" 'END { print $1 + most / 1000 }' "$artefacts/off")" ||
-    fail "the recording stopped"
+last=$(awk -v most="$latency" 'END { print $1 + most / 1000 }' "$artefacts/off")
+waitFor 30 recordedPast "$last" || fail "the recording stopped"
 sounds "$artefacts/heard.raw" >"$artefacts/sounds"
 heardAfter "$artefacts/sounds" "$artefacts/events" >"$artefacts/heard"
-say "New Game $newGames times and $hits hits heard after (ms, s long): $(paste -sd, "$artefacts/heard")"
+say "$newGames New Game and $hits hits heard after (ms, s long): $(paste -sd, "$artefacts/heard")"
 # Each chime plays whole (over 0.4 s), each click too (30 to 250 ms); nothing else is heard.
 awk -v most="$latency" -v chimes="$newGames" '/missed/ || $1 > most ||
     (NR <= chimes ? $2 < 0.4 : $2 < 0.03 || $2 > 0.25) { print "event " NR ": " $0; bad = 1 }
