@@ -54,8 +54,8 @@ pausedGame
 # Letter keys held a second each in the paused game, until three hit: a held key changes nothing
 # until it is released, and then hits once. The moment of each release that hit is noted.
 hits=0
+waitFor 10 still before || fail "the paused game does not stand still"
 for key in {a..z}; do
-    waitFor 10 still "before-$key" || fail "the paused game does not stand still"
     before=$shot
     xdotool keydown "$key" sleep 1
     shoot "held-$key"
@@ -64,6 +64,7 @@ for key in {a..z}; do
     xdotool keyup "$key"
     waitFor 2 changed "$before" "released-$key" || continue
     echo "$at" >>"$artefacts/events" && ((++hits < 3)) || break
+    waitFor 10 still "after-$key" || fail "the play area did not stand still after $key"
 done
 ((hits > 0)) || fail "no key hit a letter"
 waitFor 30 recordedPast "$(awk 'END { print $1 + 2 }' "$artefacts/events")" ||
