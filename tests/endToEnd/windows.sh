@@ -3,13 +3,14 @@
 # unprivileged user when run as root), with Xvfb, openbox and a PulseAudio of the test's own: the
 # NSIS installer made by CPack installs silently into Program Files, with its Start-menu shortcut
 # and its entry among the installed programs; the installed game, its folder read-only to the
-# player, is played with xdotool: each hit heard as a click through Wine's PulseAudio driver, a
-# held key hitting once, on its release, and the score in the name box landing in the player's
-# %APPDATA%\Velquist\HScores.dt. The portable ZIP copy, unpacked into a folder of the player's,
-# keeps its score beside the program. The silent uninstaller removes the program.
+# player, is played with xdotool: a letter key scoring with the keyboard layouts ru,us, fr, de
+# and us, each hit heard as a click through Wine's PulseAudio driver, a held key hitting once, on
+# its release, and the score in the name box landing in the player's %APPDATA%\Velquist\HScores.dt.
+# The portable ZIP copy, unpacked into a folder of the player's, keeps its score beside the
+# program. The silent uninstaller removes the program.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb openbox xdotool xprop import convert cpack makensis unzip setpriv pulseaudio pactl \
-    parec od awk
+    parec od awk setxkbmap
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
 [[ -x /usr/lib/wine/wine64 ]] || needTools wine64
@@ -45,12 +46,22 @@ uninstallKey='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velquist'
     fail "not among the installed programs"
 say "installed: $(ls "$installed" | paste -sd ' ')"
 
-# The installed game, whose folder the player may not write.
+# The installed game, whose folder the player may not write, started with a Russian layout.
 chmod -R a-w "$installed"
 startRecording "$artefacts/heard.raw" || fail "parec records nothing"
+setxkbmap ru,us
 startGame "${wine[@]}" 'C:\Program Files\Velquist\velquist.exe'
 shoot opened
 pausedGame
+# A letter key scores with each keyboard layout: the keys by their place (the X key codes of the
+# US A to Z) until one hits. Windows names a letter key by its label on a Latin layout and by its
+# place on any other. Wine follows the X server's layout as it changes, but Qt keeps what it made
+# of each key under the layout the game started with, so the Russian one comes first.
+for layout in ru,us fr de us; do
+    setxkbmap "$layout"
+    [[ $(typeUntil 1 "date +%T" "$layout" 38 56 54 40 26 41 42 43 31 44 45 46 58 57 32 33 24 27 \
+        39 28 30 55 25 53 29 52) ]] || fail "no letter key scored with the layout $layout"
+done
 # Letter keys held a second each in the paused game, until three hit: a held key changes nothing
 # until it is released, and then hits once. The moment of each release that hit is noted.
 hits=0
