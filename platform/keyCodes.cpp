@@ -35,7 +35,10 @@ std::int16_t letterByPosition(std::uint32_t nativeScanCode) {
 
 } // namespace
 
-std::int16_t virtualKeyCode(int qtKey, std::uint32_t nativeScanCode, char32_t typed) {
+std::int16_t virtualKeyCode(int qtKey, std::uint32_t nativeScanCode, std::uint32_t nativeVirtualKey,
+                            char32_t typed) {
+    if (const std::int16_t letter = letterVirtualKey(nativeVirtualKey))
+        return letter;
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
         return static_cast<std::int16_t>(vkA + (qtKey - Qt::Key_A));
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)

@@ -13,4 +13,10 @@ void useDetectableAutoRepeat();
 // Wayland give XKB key codes, the Linux code plus 8; Windows gives the scan code itself.
 extern const std::uint32_t nativeScanCodeOffset;
 
+// The Windows virtual-key code of a letter key (65 to 90) when a key event's native virtual key
+// names one, or else 0. Windows names a letter key by its label on a Latin layout and by its
+// position on any other (AZERTY's A key and the Russian key in the place of A both give 65). X11
+// and Wayland give a keysym there, which the toolkit's key already stands for: always 0.
+std::int16_t letterVirtualKey(std::uint32_t nativeVirtualKey);
+
 } // namespace platform

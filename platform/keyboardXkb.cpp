@@ -9,6 +9,10 @@ namespace platform {
 
 const std::uint32_t nativeScanCodeOffset = 8;
 
+std::int16_t letterVirtualKey(std::uint32_t) {
+    return 0;
+}
+
 void useDetectableAutoRepeat() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         return;

@@ -55,7 +55,8 @@ class PictureWidget final : public QWidget {
             return;
         const QString text = event->text();
         const char32_t typed = text.isEmpty() ? 0 : text.toUcs4().value(0);
-        const std::int16_t code = virtualKeyCode(event->key(), event->nativeScanCode(), typed);
+        const std::int16_t code =
+            virtualKeyCode(event->key(), event->nativeScanCode(), event->nativeVirtualKey(), typed);
         if (box.onKeyUp)
             box.onKeyUp(code, shiftState(event->modifiers()));
     }

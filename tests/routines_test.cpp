@@ -87,8 +87,8 @@ TEST(RandomNumbers, CoverTheRangeReportBadBoundsAndNeverRepeatAfterAReseed) {
 TEST(VirtualKeyCode, LettersByKeyOrPositionOtherKeysByTheirWindowsCodes) {
     using platform::virtualKeyCode;
     for (int i = 0; i < 26; ++i) {
-        EXPECT_EQ(virtualKeyCode(Qt::Key_A + i, 0, U'a' + i), 65 + i);
-        EXPECT_EQ(virtualKeyCode(Qt::Key_A + i, 0, U'A' + i), 65 + i);
+        EXPECT_EQ(virtualKeyCode(Qt::Key_A + i, 0, 0, U'a' + i), 65 + i);
+        EXPECT_EQ(virtualKeyCode(Qt::Key_A + i, 0, 0, U'A' + i), 65 + i);
     }
     // Keys by their PC scan codes, which each platform reports in its own way.
     const std::array<int, 4> keys[] = {
@@ -99,10 +99,10 @@ TEST(VirtualKeyCode, LettersByKeyOrPositionOtherKeysByTheirWindowsCodes) {
         {Qt::Key_5, 6, U'5', 53},        {Qt::Key_F1, 59, 0, 112},
         {Qt::Key_Delete, 111, 0, 46}};
     for (const auto& [key, code, typed, expected] : keys)
-        EXPECT_EQ(virtualKeyCode(key, code + platform::nativeScanCodeOffset, typed), expected)
+        EXPECT_EQ(virtualKeyCode(key, code + platform::nativeScanCodeOffset, 0, typed), expected)
             << std::hex << key;
     for (std::uint32_t code = 0; code < 256; ++code) {
-        const std::int16_t key = virtualKeyCode(Qt::Key_Exclam, code, U'!');
+        const std::int16_t key = virtualKeyCode(Qt::Key_Exclam, code, 0, U'!');
         EXPECT_FALSE(key >= 65 && key <= 90) << code;
     }
 }

@@ -4,8 +4,8 @@
 #   startDisplay   starts Xvfb on a free display with a screen of the given size (1024x768x24),
 #                  passing any further arguments to Xvfb (-dpi 192), and exports DISPLAY; answers
 #                  non-zero, with Xvfb's log on stderr, if it fails;
-#   startWindowManager  starts openbox on that display and waits until it takes windows;
-#                  answers non-zero if it does not;
+#   startWindowManager  starts openbox on that display, with one desktop, and waits until it
+#                  takes windows; answers non-zero if it does not (needs xdotool);
 #   waitFor        waits up to the given seconds for a command to succeed;
 #   shown, gone    wait up to the given seconds for a visible window of that name (printing its
 #                  id), or tell whether none is left;
@@ -49,24 +49,31 @@ startDisplay() {
 startWindowManager() {
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    # openbox announces itself before it is ready: a window mapped in the next moments can be lost.
-    sleep 1
-    xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
+    # openbox announces itself before it is ready, and a window mapped, or a request made, in the
+    # next moments can be lost: it is ready once it has answered a request, here for one desktop
+    # of its four, asked for again until it has one.
+    waitFor 30 oneDesktop
+}
+oneDesktop() {
+    [[ $(xprop -root _NET_NUMBER_OF_DESKTOPS 2>&1) == *' = 1' ]] && return
+    xdotool set_num_desktops 1 2>/dev/null
+    return 1
 }
 
-waitFor() { # seconds, then the command
-    local deadline=$((SECONDS + $1))
+waitFor() { # whole seconds, then the command
+    local deadline=$((${EPOCHREALTIME//[!0-9]/} + $1 * 1000000))
     until "${@:2}"; do
-        ((SECONDS < deadline)) || return 1
+        ((${EPOCHREALTIME//[!0-9]/} < deadline)) || return 1
         sleep 0.2
     done
 }
 
-shown() { timeout "$1" xdotool search --sync --onlyvisible --name "$2" | head -n1; }
+# xdotool ends on an X error, as when a window it looks at goes away (Wine makes and ends many at
+# its start): each search is tried again until the time is up.
+shown() { waitFor "$1" visible "$2"; }
+visible() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | awk 'NR == 1 { print } END { exit !NR }'
+}
 gone() { ! xdotool search --onlyvisible --name "$1" >/dev/null; }
 
 player="$work/player"
@@ -84,7 +91,7 @@ startSessionBus() {
     "${asPlayer[@]}" dbus-daemon --session --nofork --nopidfile --print-address=3 \
         3>"$work/bus" >"$work/bus.log" 2>&1 &
     pids+=($!)
-    waitFor 10 test -s "$work/bus" || return 1
+    waitFor 30 test -s "$work/bus" || return 1
     DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
     export DBUS_SESSION_BUS_ADDRESS
 }

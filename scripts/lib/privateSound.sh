@@ -11,7 +11,8 @@
 #                   commands it needs, one a line (non-zero for another name); or it started;
 #   startRecording  records the sink's monitor into the file given: raw 16-bit mono samples at
 #                   $soundRate a second, starting only once the recording runs;
-#   recorded        how many seconds the recording holds so far;
+#   recorded, recordedPast  how many seconds the recording holds so far; whether it holds more
+#                   than the seconds given;
 #   sounds          the sounds in a recording, one a line: its start and length in seconds and its
 #                   peak (of 32767), a sound being what rises above $soundOn and ends with 50 ms
 #                   below $soundOff;
@@ -43,7 +44,7 @@ startSound() {
     pids+=($!)
     PULSE_SERVER="unix:$folder/native"
     export PULSE_SERVER
-    if ! waitFor 10 pactl info >/dev/null 2>&1; then
+    if ! waitFor 30 pactl info >/dev/null 2>&1; then
         cat "$folder/pulse.log" >&2
         return 1
     fi
@@ -64,7 +65,7 @@ END
     # WirePlumber wants a session bus; the daemons are given this one alone.
     dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$folder/bus" 2>/dev/null &
     pids+=($!)
-    waitFor 10 test -s "$folder/bus" || return 1
+    waitFor 30 test -s "$folder/bus" || return 1
     bus=$(head -n1 "$folder/bus")
     local daemon=(env -u PULSE_SERVER -u DISPLAY HOME="$folder" XDG_RUNTIME_DIR="$folder/run"
         PIPEWIRE_RUNTIME_DIR="$folder/run" PULSE_RUNTIME_PATH="$folder/run/pulse"
@@ -72,7 +73,7 @@ END
         DBUS_SESSION_BUS_ADDRESS="$bus")
     "${daemon[@]}" pipewire >"$folder/pipewire.log" 2>&1 &
     pids+=($!)
-    waitFor 10 test -S "$folder/run/pipewire-0" || { cat "$folder/pipewire.log" >&2 && return 1; }
+    waitFor 30 test -S "$folder/run/pipewire-0" || { cat "$folder/pipewire.log" >&2 && return 1; }
     "${daemon[@]}" wireplumber >"$folder/wireplumber.log" 2>&1 &
     pids+=($!)
     "${daemon[@]}" pipewire-pulse >"$folder/pulse.log" 2>&1 &
@@ -81,7 +82,7 @@ END
     PULSE_SERVER="unix:$folder/run/pulse/native"
     export PULSE_SERVER
     # Ready once the null sink is the default, which WirePlumber decides.
-    if ! waitFor 10 defaultSinkIs velquist; then
+    if ! waitFor 30 defaultSinkIs velquist; then
         cat "$folder"/*.log >&2
         return 1
     fi
@@ -112,13 +113,14 @@ startRecording() {
         --latency-msec=10 >"$1" &
     pids+=($!)
     recording=$1
-    waitFor 5 recordingRuns
+    waitFor 30 recordingRuns
 }
 recordingRuns() { (($(stat -c %s "$recording") > soundRate)); } # half a second recorded
 
 recorded() {
     echo "$(stat -c %s "$recording") $soundRate" | awk '{ printf "%.3f\n", $1 / 2 / $2 }'
 }
+recordedPast() { awk -v now="$(recorded)" -v moment="$1" 'BEGIN { exit !(now > moment) }'; }
 
 sounds() {
     od -An -v -t d2 -w2 "$1" | awk -v rate="$soundRate" -v on="$soundOn" -v off="$soundOff" '
@@ -137,7 +139,7 @@ sounds() {
 }
 
 heardAfter() {
-    awk 'FNR == NR { start[++count] = $1; length_[count] = $2; next }
+    awk 'FILENAME == ARGV[1] { start[++count] = $1; length_[count] = $2; next }
         { while (n < count && start[n + 1] < $1 - 0.02) n++
           if (n == count) { print "missed"; next }
           n++

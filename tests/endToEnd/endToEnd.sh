@@ -9,7 +9,8 @@
 # scratchpad with every letter fast comes back paused, not over, and runs again on Insert.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb openbox xdotool xprop import convert strace desktop-file-validate appstreamcli \
-    dbus-daemon setpriv cpack dpkg-shlibdeps lintian apt-get pulseaudio pactl sway swaymsg jq
+    dbus-daemon setpriv cpack dpkg-shlibdeps lintian apt-get pulseaudio pactl sway swaymsg jq \
+    xwininfo
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
 # The window's icon is the game's: among its pixels is the red of the V (opaque, 0xFFFF0000).
@@ -44,9 +45,9 @@ startSound || fail "PulseAudio did not start"
 # ends strace and the program with it).
 startGame env PATH="$unpacked/usr/games:$PATH" strace -f -z -I1 --seccomp-bpf -e trace=openat \
     -o "$artefacts/opened.log" "${asPlayer[@]}" velquist
-waitFor 5 hasIcon "$window" || fail "the window has no icon"
+waitFor 30 hasIcon "$window" || fail "the window has no icon"
 shoot opened
-newGame
+pausedGame
 enterName "Zoe Quist"
 holdsName "$player/data/Velquist/HScores.dt" "Zoe Quist"
 exitGame
@@ -59,7 +60,7 @@ printf 'output * bg #000000 solid_color\ndefault_border none\n' >"$work/sway.con
 "${asPlayer[@]}" WLR_BACKENDS=x11 WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
     sway -c "$work/sway.config" >"$artefacts/sway.log" 2>&1 &
 pids+=($!)
-waitFor 15 compgen -G "$player/run/sway-ipc.*.sock" >/dev/null || fail "sway did not start"
+waitFor 30 compgen -G "$player/run/sway-ipc.*.sock" >/dev/null || fail "sway did not start"
 sway=("${asPlayer[@]}" SWAYSOCK="$(compgen -G "$player/run/sway-ipc.*.sock")" swaymsg)
 # The app id of each window that sway shows or keeps in its scratchpad, by its title.
 windows() { "${sway[@]}" -t get_tree | jq -r '.. | objects | select(.pid?) | .name + "=" + .app_id'; }
@@ -70,31 +71,27 @@ notShowing() { ! showing "$1"; }
     velquist >"$artefacts/wayland.log" 2>&1 &
 velquist=$!
 pids+=("$velquist")
-waitFor 30 showing Velquist || fail "the window Velquist did not appear"
+waitFor 60 showing Velquist || fail "the window Velquist did not appear"
 windows | grep -qx "Velquist=$app" || fail "not the app id $app: $(windows)"
-sleep 1 # the maximised layout settles
-screen=1024x768+0+0
-xdotool mousemove 556 736 click 1 # New Game, in the strip along the bottom of the screen
-sleep 1.5                         # the banner
-waitFor 15 seen letters "$screen" 80 "${letterColours[@]}" || fail "no letters appeared"
+useWindow "$(xwininfo -root | awk '/Window id/ { print $4 }')" # sway's screen, which the game fills
+pausedGame
 # Every letter key twice while paused: those on the screen score, the others make every letter
 # fast. With more hits than the level asks for it cannot end, so once running the game is over
 # about two seconds later, unless hiding it pauses it.
-xdotool key Insert
-xdotool key --delay 15 {a..z} {a..z}
-xdotool key Insert
+xdotool key --delay 15 {a..z} {a..z} Insert
 "${sway[@]}" move scratchpad >/dev/null
-sleep 5
+sleep 5 # hidden for longer than the game would take to end
 "${sway[@]}" scratchpad show >/dev/null
-sleep 1
+screen=1024x768+0+0
+waitFor 30 seen back "$screen" 80 "${letterColours[@]}" && still back ||
+    fail "no letters standing still after the game came back"
 notShowing "High Score" || fail "the game went on while hidden and ended"
-seen paused "$screen" 80 "${letterColours[@]}" || fail "no letters after the game came back"
 # Once it runs again the game ends, with a score that earns the name box.
 xdotool key Insert
-waitFor 15 showing "High Score" || fail "Insert did not start the game again"
+waitFor 60 showing "High Score" || fail "Insert did not start the game again"
 xdotool key Escape
-waitFor 10 notShowing "High Score" || fail "the name box did not close"
+waitFor 30 notShowing "High Score" || fail "the name box did not close"
 "${sway[@]}" "[app_id=$app] kill" >/dev/null # what the window's close box sends
-waitFor 10 bash -c "! kill -0 $velquist 2>/dev/null" || fail "closing did not end the program"
+waitFor 30 bash -c "! kill -0 $velquist 2>/dev/null" || fail "closing did not end the program"
 wait "$velquist" || fail "the program ended with status $?"
 say "passed; screenshots in $artefacts"

@@ -9,25 +9,21 @@ needTools Xvfb openbox xdotool xprop import convert dbus-daemon tesseract setxkb
 
 startDisplay 1024x768x24 || fail "Xvfb did not start"
 export QT_QPA_PLATFORM=xcb
-bannerWait=15 # a loaded machine may take a while to start the game
 startWindowManager || fail "openbox did not start"
 startSessionBus || fail "no session bus"
 
 # Plays a game under the locale $1 from a copy of the program of its own, to the name box titled
-# $2, whose Cancel button reads $4 (tesseract's language $3; OK is OK in both languages); types
-# the name $5 and enters it.
+# $2, whose Cancel button reads $4 (tesseract's language $3; OK is OK in both languages), and
+# enters the name $5 there.
 playTo() {
     folder=$work/$1 && mkdir -p "$folder"
     cp -r "$build/velquist" "$build"/*.wav "$build/translations" "$folder/"
     startGame env LANG="$1.UTF-8" LANGUAGE= LC_ALL= LC_MESSAGES= "$folder/velquist"
-    playToNameBox "$2"
-    timeout 5 xdotool windowactivate --sync "$nameBox" 2>/dev/null || true
-    sleep 0.5
-    reads "$1-name-box" "$nameBox" "$3" "$4"
-    xdotool key ctrl+a BackSpace type --delay 60 "$5"
-    xdotool key Return
-    waitFor 10 gone "^$2\$" || fail "the name box did not close"
+    pausedGame
+    locale=$1 language=$3 cancel=$4 onNameBox=readNameBox
+    enterName "$5" "$2"
 }
+readNameBox() { reads "$locale-name-box" "$nameBox" "$language" "$cancel"; }
 
 playTo de_DE Highscore deu Abbrechen Hanna
 reads de-main-window "$window" deu "Neues Spiel" Pause Aufhören Beenden

@@ -3,13 +3,15 @@
 # unprivileged user when run as root), with Xvfb, openbox and a PulseAudio of the test's own: the
 # NSIS installer made by CPack installs silently into Program Files, with its Start-menu shortcut
 # and its entry among the installed programs; the installed game, its folder read-only to the
-# player, is played with xdotool: each hit heard as a click through Wine's PulseAudio driver, a
-# held key hitting once, on its release, and the score in the name box landing in the player's
-# %APPDATA%\Velquist\HScores.dt. The portable ZIP copy, unpacked into a folder of the player's,
-# keeps its score beside the program. The silent uninstaller removes the program.
+# player, is played with xdotool: a letter key scoring with the keyboard layouts ru,us, fr, de
+# and us, each hit heard as a click through Wine's PulseAudio driver, a held key hitting once, on
+# its release, and the score in the name box landing in the player's %APPDATA%\Velquist\HScores.dt.
+# The portable ZIP copy, unpacked into a folder of the player's and run in a Russian locale,
+# speaks Russian and keeps a Russian name, in code page 1251, beside the program. The silent
+# uninstaller removes the program.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 needTools Xvfb openbox xdotool xprop import convert cpack makensis unzip setpriv pulseaudio pactl \
-    parec od awk
+    parec od awk setxkbmap tesseract
 source "$root/scripts/lib/privateDisplay.sh"
 source "$root/scripts/lib/privateSound.sh"
 [[ -x /usr/lib/wine/wine64 ]] || needTools wine64
@@ -45,62 +47,65 @@ uninstallKey='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Velquist'
     fail "not among the installed programs"
 say "installed: $(ls "$installed" | paste -sd ' ')"
 
-# The installed game, whose folder the player may not write. Wine loads its sound driver at the
-# game's first sound, New Game's, which delays the first banner.
-bannerWait=5
+# The installed game, whose folder the player may not write, started with a Russian layout.
 chmod -R a-w "$installed"
 startRecording "$artefacts/heard.raw" || fail "parec records nothing"
+setxkbmap ru,us
 startGame "${wine[@]}" 'C:\Program Files\Velquist\velquist.exe'
 shoot opened
-# The play area standing still with letters on it, not the game-over screen.
-pausedWithLetters() {
-    local first
-    shoot still && first=$shot && sleep 0.5 && shoot still
-    cmp -s "$first" "$shot" && ! seen over "$top" 2000 '#FF0000' &&
-        seen paused "$play" 80 "${letterColours[@]}"
-}
-# New Game and Insert at once. On a loaded machine a moment out of sight may have paused the game
-# already, or the first letters may reach the bottom before Insert comes: then Insert again, or a
-# new game, as a player would.
-for try in 1 2 3; do
-    newGame
-    xdotool key Insert
-    pausedWithLetters || { xdotool key Insert && pausedWithLetters; } && break
-    ((try < 3)) || fail "no paused game with letters on the screen"
+pausedGame
+# A letter key scores with each keyboard layout: the keys by their place (the X key codes of the
+# US A to Z) until one hits. Windows names a letter key by its label on a Latin layout and by its
+# place on any other. Wine follows the X server's layout as it changes, but Qt keeps what it made
+# of each key under the layout the game started with, so the Russian one comes first.
+for layout in ru,us fr de us; do
+    setxkbmap "$layout"
+    [[ $(typeUntil 1 "date +%T" "$layout" 38 56 54 40 26 41 42 43 31 44 45 46 58 57 32 33 24 27 \
+        39 28 30 55 25 53 29 52) ]] || fail "no letter key scored with the layout $layout"
 done
 # Letter keys held a second each in the paused game, until three hit: a held key changes nothing
 # until it is released, and then hits once. The moment of each release that hit is noted.
 hits=0
+waitFor 10 still before || fail "the paused game does not stand still"
 for key in {a..z}; do
-    shoot "before-$key" && before=$shot
+    before=$shot
     xdotool keydown "$key" sleep 1
     shoot "held-$key"
     cmp -s "$before" "$shot" || fail "holding $key changed the play area before its release"
     at=$(recorded)
-    xdotool keyup "$key" sleep 0.3
-    shoot "released-$key"
-    cmp -s "$before" "$shot" || { echo "$at" >>"$artefacts/events" && ((++hits < 3)) || break; }
+    xdotool keyup "$key"
+    waitFor 2 changed "$before" "released-$key" || continue
+    echo "$at" >>"$artefacts/events" && ((++hits < 3)) || break
+    waitFor 10 still "after-$key" || fail "the play area did not stand still after $key"
 done
 ((hits > 0)) || fail "no key hit a letter"
-sleep 1
+waitFor 30 recordedPast "$(awk 'END { print $1 + 2 }' "$artefacts/events")" ||
+    fail "the recording stopped"
 sounds "$artefacts/heard.raw" >"$artefacts/sounds"
 heardAfter "$artefacts/sounds" "$artefacts/events" >"$artefacts/heard"
 say "$hits hits heard after (ms, s long): $(paste -sd, "$artefacts/heard")"
 ! grep -q missed "$artefacts/heard" || fail "a hit was not heard"
 
-xdotool key Insert
 enterName "Zoe Quist"
 holdsName "$(echo "$drive"/users/*/AppData/Roaming/Velquist/HScores.dt)" "Zoe Quist"
 [[ ! -e "$installed/HScores.dt" ]] || fail "a score file in the read-only Program Files"
 exitGame
 
-# The portable copy, in a folder of the player's: its table lies beside it.
+# The portable copy, in a folder of the player's, where its table lies beside it, run as a
+# Russian Windows runs it: Wine takes its display language and its ANSI code page, 1251, from the
+# locale. The game speaks Russian (read back by OCR), and a name typed on a Russian keyboard is
+# kept in that code page.
 "${asPlayer[@]}" unzip -q "$player/$(basename "$portable")" -d "$player/portable"
-copy=$(basename "$portable" .zip)
-startGame "${wine[@]}" "Z:$player/portable/$copy/velquist.exe"
-newGame
-enterName "Ada Portable"
-holdsName "$player/portable/$copy/HScores.dt" "Ada Portable"
+copy=$player/portable/$(basename "$portable" .zip)
+startGame env LANG=ru_RU.UTF-8 LC_ALL= LANGUAGE= "${wine[@]}" "Z:$copy/velquist.exe"
+reads portable "$window" rus "Новая игра" Пауза Закончить
+pausedGame
+russianKeyboard() { reads name-box "$nameBox" rus Отмена && setxkbmap ru && sleep 1; }
+onNameBox=russianKeyboard
+enterName Иван Рекорд
+[[ $(head -c 18 "$copy/HScores.dt" | od -An -tx1) == $(printf '\xC8\xE2\xE0\xED%14s' | od -An -tx1) ]] ||
+    fail "not Иван in code page 1251: $(head -c 18 "$copy/HScores.dt" | od -An -tx1)"
+setxkbmap us
 exitGame
 
 chmod -R u+w "$installed"
