@@ -28,18 +28,14 @@ class Translated : public GameFixture, public ::testing::WithParamInterface<std:
         GameFixture::TearDown();
         platform::loadTranslations("en");
     }
-
-    // The widest the play area's big text may be: the play area of the restored window.
-    static constexpr int playAreaWidth = 762;
 };
 
 // Each button's caption needs no more room than the button has; the status line with a long game's
-// figures fits its label; the big play-area texts fit the restored play area.
+// figures fits its label; the big play-area texts fit the restored play area, 762 pixels wide.
 TEST_P(Translated, EveryCaptionFitsItsControl) {
-    const frmHigh* highScores = window->highScores;
-    for (const QPushButton* button :
-         {window->cmdPause, window->cmdBegin, window->cmdEnd, window->cmdExit, highScores->cmdClear,
-          highScores->cmdClose}) {
+    const frmHigh& high = *window->highScores;
+    for (const QPushButton* button : {window->cmdPause, window->cmdBegin, window->cmdEnd,
+                                      window->cmdExit, high.cmdClear, high.cmdClose}) {
         SCOPED_TRACE(button->text().toStdString());
         EXPECT_LE(button->sizeHint().width(), button->width());
     }
@@ -59,7 +55,7 @@ TEST_P(Translated, EveryCaptionFitsItsControl) {
     for (const char* text : {"GAME OVER", "SCORE: %1", "LEVEL %1"}) {
         const std::string line = platform::fillIn(platform::translate("gameCode", text), {"99999"});
         SCOPED_TRACE(line);
-        EXPECT_LE(measure.horizontalAdvance(QString::fromStdString(line)), playAreaWidth);
+        EXPECT_LE(measure.horizontalAdvance(QString::fromStdString(line)), 762);
     }
 }
 

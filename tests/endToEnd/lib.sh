@@ -152,7 +152,7 @@ enterName() {
     nameBox=$(shown 120 "^$title\$") || fail "the game did not end with the name box"
     waitFor 30 seen game-over "$top" 300 '#FF0000' || fail "no red game-over screen at the top"
     timeout 5 xdotool windowactivate --sync "$nameBox" 2>/dev/null || true
-    $onNameBox
+    ${onNameBox:-}
     xdotool type --delay 60 "$1"
     xdotool key Return
     waitFor 30 gone "^$title\$" || fail "the name box did not close"
@@ -174,16 +174,12 @@ exitGame() {
     wait "$velquist" || fail "the program ended with status $?"
 }
 
-# The screenshot $1 of the window $2 read by OCR (tesseract's language $3), enlarged for reading,
-# holds each of the words that follow.
+# The window $2 read by OCR (tesseract's language $3) from its screenshot $1, enlarged for
+# reading, holds each of the words that follow.
 reads() {
-    local name=$1 id=$2 language=$3 text word
-    shift 3
-    import -window "$id" -strip "$artefacts/$name.png"
-    convert "$artefacts/$name.png" -colorspace gray -resize 400% "$work/read.png"
-    text=$(tesseract "$work/read.png" - -l "$language" --psm 6 2>/dev/null | tr '\n' ' ')
-    for word; do
-        [[ $text == *"$word"* ]] || fail "$name: '$word' not in: $text"
-    done
-    say "$name reads: $text"
+    import -window "$2" -strip "$artefacts/$1.png"
+    convert "$artefacts/$1.png" -colorspace gray -resize 400% "$work/read.png"
+    local text word && text=$(tesseract "$work/read.png" - -l "$3" --psm 6 2>/dev/null | tr '\n' ' ')
+    for word in "${@:4}"; do [[ $text == *"$word"* ]] || fail "$1: '$word' not in: $text"; done
+    say "$1 reads: $text"
 }
