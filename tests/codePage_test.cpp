@@ -1,6 +1,7 @@
-// Names in the system's code page, run once under a locale of each code page tried: stored as the
-// code page's bytes, shown back the same, and cut at 18 bytes without splitting a character. The
-// play area's texts come in English where the code page cannot hold the player's language.
+// Names in the system's code page, run once under a locale of each code page tried beyond
+// Western European's (which the high-score tests try in the C locale): stored as the code page's
+// bytes, shown back the same, and cut at 18 bytes without splitting a character. The play area's
+// texts come in English where the code page cannot hold the player's language.
 //   velquist_codePages CODE-PAGE   (the code page the locale must give)
 #include "forms/highScoreTable.h"
 #include "platform/codePage.h"
@@ -22,9 +23,7 @@ struct StoredName {
 };
 
 const StoredName storedNames[] = {
-    {1252, "José Müller", "Jos\xE9 M\xFCller", "José Müller"},
     {1250, "Łukasz", "\xA3ukasz", "Łukasz"},
-    {1250, "Иван", "????", "????"},
     {1251, "Иван", "\xC8\xE2\xE0\xED", "Иван"},
     {1253, "Γιώργος", "\xC3\xE9\xFE\xF1\xE3\xEF\xF2", "Γιώργος"},
     {1254, "Şükrü Işık", "\xDE\xFCkr\xFC I\xFE\xFDk", "Şükrü Işık"},
