@@ -36,10 +36,7 @@ appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$app.metainfo.xml" 
     fail "the metainfo"
 [[ -s "$unpacked/usr/share/icons/hicolor/scalable/apps/$app.svg" ]] || fail "no icon"
 
-startDisplay 1024x768x24 || fail "Xvfb did not start"
-export QT_QPA_PLATFORM=xcb
-startWindowManager || fail "openbox did not start"
-startSessionBus || fail "no session bus"
+startDesktop
 startSound || fail "PulseAudio did not start"
 # strace lists the files the program opened (-z: only those opened successfully; -I1: a kill
 # ends strace and the program with it).

@@ -7,10 +7,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$root/scripts/lib/privateDisplay.sh"
 needTools Xvfb openbox xdotool xprop import convert dbus-daemon tesseract setxkbmap od
 
-startDisplay 1024x768x24 || fail "Xvfb did not start"
-export QT_QPA_PLATFORM=xcb
-startWindowManager || fail "openbox did not start"
-startSessionBus || fail "no session bus"
+startDesktop
 
 # Plays a game under the locale $1 from a copy of the program of its own, to the name box titled
 # $2, whose Cancel button reads $4 (tesseract's language $3; OK is OK in both languages), and

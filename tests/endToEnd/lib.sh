@@ -1,19 +1,8 @@
 # Sourced by the end-to-end tests, each run as: bash tests/endToEnd/<test>.sh [build folder]
 # [artefact folder, emptied: build/<test>-artifacts]. A test answers 0 when it passed, 1 on a
-# failure and 77 when a tool is missing (1 under CI). Sets $root, $build and $artefacts, and gives:
-#   needTools  exits 77 (skipped) when a tool is missing, or fails under CI, where the set-up
-#              must have installed every one;
-#   say, fail  report progress, or a failure with a screenshot, and end the test;
-#   shoot      a screenshot of the whole X screen, kept as an artefact;
-#   seen, still, changed  a screenshot with more than so many pixels of the given colours in a
-#              region; a screen that stands still; one that differs from a screenshot given;
-#   startGame, useWindow, newGame, pausedGame  start the game and wait for its window; take the
-#              geometry of a window; press New Game and wait for the letters; the same until the
-#              game is paused with letters on the screen (all need scripts/lib/privateDisplay.sh);
-#   typeUntil  letter keys typed into the paused game until so many hit;
-#   enterName, holdsName, exitGame  end the paused game by typing and enter a name in the name
-#              box; check the high-score file for it; press Exit.
-# Each step waits for what it can see, with time to spare on a loaded machine.
+# failure and 77 when a tool is missing (1 under CI). Sets $root, $build and $artefacts; each
+# function below says what it does. The game's steps need scripts/lib/privateDisplay.sh, and each
+# waits for what it can see, with time to spare on a loaded machine.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 testName=$(basename "$0" .sh)
@@ -31,6 +20,14 @@ needTools() {
         [[ "${CI:-}" == true ]] && exit 1
         exit 77
     done
+}
+
+# An X11 desktop of the test's own: Xvfb with openbox, and a session bus.
+startDesktop() {
+    startDisplay 1024x768x24 || fail "Xvfb did not start"
+    export QT_QPA_PLATFORM=xcb
+    startWindowManager || fail "openbox did not start"
+    startSessionBus || fail "no session bus"
 }
 
 fail() {

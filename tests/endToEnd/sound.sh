@@ -13,10 +13,7 @@ tools=$(soundServerTools "$server") || fail "no sound server '$server'"
 needTools $tools Xvfb openbox xdotool xprop import dbus-daemon setpriv pactl parec od awk
 latency=2000 # milliseconds from an event to its sound, at most: the server may mix well ahead
 
-startDisplay 1024x768x24 || fail "Xvfb did not start"
-export QT_QPA_PLATFORM=xcb
-startWindowManager || fail "openbox did not start"
-startSessionBus || fail "no session bus"
+startDesktop
 startSoundServer "$server" || fail "$server did not start"
 startRecording "$artefacts/heard.raw" || fail "parec records nothing"
 startGame "$build/velquist"
